@@ -1,0 +1,6 @@
+#include "bar/core/startup.h"
+
+int StartBar(HINSTANCE, HINSTANCE, LPWSTR, int)
+{
+    return 0;
+}

@@ -1,0 +1,4 @@
+// Whether the device has a usable cellular telephone line.
+#pragma once
+
+bool DetectCellularLine();

@@ -1,0 +1,69 @@
+# Wine harness, sourced by the run and test commands and by wine-exec.sh.
+#   harness_setup BUILD_DIR [PROFILE]   private prefix, display, one persistent wineserver
+#   harness_profile PROFILE             screen size and density of the emulated device
+#   harness_teardown                    stops what harness_setup started
+# Nothing outside BUILD_DIR is touched: the user's own ~/.wine stays as it is.
+
+harness_profile_size() {
+    case "$1" in
+        portrait)  echo "240x320 96" ;;
+        landscape) echo "320x240 96" ;;
+        square)    echo "240x240 96" ;;
+        hires)     echo "480x640 192" ;;
+        *) return 1 ;;
+    esac
+}
+
+harness_reg() {
+    wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
+}
+
+harness_profile() {
+    local spec size dpi
+    spec=$(harness_profile_size "$1") || { echo "unknown profile: $1" >&2; return 1; }
+    size=${spec% *}; dpi=${spec#* }
+    harness_reg 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
+    harness_reg 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$size"
+    harness_reg 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
+    export VELKIS_PROFILE="$1" VELKIS_SCREEN="$size"
+}
+
+harness_setup() {
+    local build profile
+    build=$(cd "$1" && pwd); profile=${2:-portrait}
+    export VELKIS_BUILD_DIR="$build"
+    export WINEPREFIX="$build/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+    HARNESS_STARTED_XVFB=
+    if [ -z "${DISPLAY:-}" ]; then
+        local fifo="$build/.xvfb-display"
+        rm -f "$fifo"; mkfifo "$fifo"
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$build/xvfb.log" 2>&1 &
+        HARNESS_XVFB_PID=$!
+        local num
+        read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
+        rm -f "$fifo"
+        export DISPLAY=":$num"
+        HARNESS_STARTED_XVFB=1
+    fi
+    if [ ! -f "$WINEPREFIX/.velkis-ready" ]; then
+        rm -rf "$WINEPREFIX"
+        wineboot -i >"$build/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; return 1; }
+        wineserver -w
+        touch "$WINEPREFIX/.velkis-ready"
+    fi
+    # One wineserver for the whole run: later processes start in a fraction of a second.
+    wineserver -p >"$build/wineserver.log" 2>&1 </dev/null
+    harness_profile "$profile"
+}
+
+harness_teardown() {
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+    if [ -n "${HARNESS_STARTED_XVFB:-}" ] && [ -n "${HARNESS_XVFB_PID:-}" ]; then
+        kill "$HARNESS_XVFB_PID" 2>/dev/null
+        wait "$HARNESS_XVFB_PID" 2>/dev/null
+        unset DISPLAY
+    fi
+    HARNESS_STARTED_XVFB=
+}
