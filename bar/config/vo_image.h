@@ -1,0 +1,37 @@
+// CVOImage: an image file decoded into a bitmap held in its own memory context.
+#pragma once
+#include <windows.h>
+#include "bar/config/vo_string.h"
+
+class CVOImage {
+public:
+    CVOImage() = default;
+    virtual ~CVOImage();
+    CVOImage(const CVOImage&) = delete;
+    CVOImage& operator=(const CVOImage&) = delete;
+
+    // Decodes path and makes it the held image. Returns 1 when the image is held
+    // afterwards (at once when path is the file already held), 0 when the file
+    // cannot be opened or decoded; the object is then empty (0 by 0, no bitmap).
+    int Load(HDC dc, const wchar_t* path);
+    // Copies the held image to target at (x, y): natural size when width and
+    // height are both -1, otherwise stretched to them. Plain source copy. Returns 1.
+    int Draw(HDC target, int x, int y, int width, int height);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    HBITMAP Bitmap() const { return bitmap_; }
+
+private:
+    void Release();
+
+    CVOString fileName_;
+    int height_ = 0;
+    int width_ = 0;
+    HDC memoryDc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    // What the memory context held before any image: selected back before the
+    // held bitmap is deleted, since a selected bitmap cannot be deleted.
+    HGDIOBJ initialBitmap_ = nullptr;
+    HBITMAP screenBitmap_ = nullptr;  // gives the context the screen's format until the first image
+};

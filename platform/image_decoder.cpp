@@ -1,0 +1,166 @@
+// The image decoder over Windows Imaging Component: file bytes come only from the
+// request's read callback, pixels go into a DIB section of the requested depth.
+#include "platform/image_decoder.h"
+#include <wincodec.h>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// Owns one COM reference.
+template <typename T>
+class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() { if (p_) p_->Release(); }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    T* operator->() const { return p_; }
+    T* get() const { return p_; }
+    T** out() { return &p_; }
+private:
+    T* p_ = nullptr;
+};
+
+// COM is needed once per thread and stays for the thread's life. A thread that
+// already chose the other apartment model is fine for WIC's in-process objects.
+bool EnsureCom()
+{
+    thread_local HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    return SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
+}
+
+bool ValidRequest(const DecodeRequest* r)
+{
+    return r && r->size == kDecodeRequestSize && r->bitmap && r->read && r->buffer &&
+           r->bufferSize > 0;
+}
+
+// The whole file, pulled through the callback; false when it exceeds the limit.
+bool GatherFile(const DecodeRequest& r, std::vector<BYTE>& data)
+{
+    if (r.bytesInBuffer > 0)
+        data.assign(r.buffer, r.buffer + (r.bytesInBuffer < r.bufferSize ? r.bytesInBuffer : r.bufferSize));
+    for (;;) {
+        DWORD got = r.read(reinterpret_cast<LPSTR>(r.buffer), r.bufferSize, r.callerValue);
+        if (got == 0)
+            return true;
+        if (got > r.bufferSize)  // a callback that claims more than it was given
+            got = r.bufferSize;
+        if (data.size() + got > kDecodeMaxFileBytes)
+            return false;
+        data.insert(data.end(), r.buffer, r.buffer + got);
+    }
+}
+
+struct Target {
+    WICPixelFormatGUID format;
+    WORD bits;
+};
+
+Target TargetFor(DWORD bitDepth)
+{
+    if (bitDepth == 32) return {GUID_WICPixelFormat32bppBGR, 32};
+    if (bitDepth == 16) return {GUID_WICPixelFormat16bppBGR555, 16};
+    return {GUID_WICPixelFormat24bppBGR, 24};
+}
+
+UINT ScaledSize(UINT natural, int scale)
+{
+    if (scale <= 0 || scale == 100)
+        return natural;
+    unsigned long long s = (unsigned long long)natural * (unsigned)scale / 100u;
+    if (s == 0) return 1;
+    return s > 0x7FFFFFFFull ? 0x7FFFFFFFu : (UINT)s;
+}
+
+// Decodes data into a new DIB section, or returns 0.
+HBITMAP DecodeBytes(const DecodeRequest& r, std::vector<BYTE>& data)
+{
+    if (data.empty())
+        return nullptr;
+    ComRef<IWICImagingFactory> factory;
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_PPV_ARGS(factory.out()))))
+        return nullptr;
+    ComRef<IWICStream> stream;
+    ComRef<IWICBitmapDecoder> decoder;
+    ComRef<IWICBitmapFrameDecode> frame;
+    if (FAILED(factory->CreateStream(stream.out())) ||
+        FAILED(stream->InitializeFromMemory(data.data(), (DWORD)data.size())) ||
+        FAILED(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                decoder.out())) ||
+        FAILED(decoder->GetFrame(0, frame.out())))
+        return nullptr;
+
+    UINT naturalW = 0, naturalH = 0;
+    if (FAILED(frame->GetSize(&naturalW, &naturalH)) || naturalW == 0 || naturalH == 0)
+        return nullptr;
+    UINT w = ScaledSize(naturalW, r.scale), h = ScaledSize(naturalH, r.scale);
+    if (r.maxWidth <= 0 || r.maxHeight <= 0 || w > (UINT)r.maxWidth || h > (UINT)r.maxHeight)
+        return nullptr;
+
+    IWICBitmapSource* source = frame.get();
+    ComRef<IWICBitmapScaler> scaler;
+    if (w != naturalW || h != naturalH) {
+        if (FAILED(factory->CreateBitmapScaler(scaler.out())) ||
+            FAILED(scaler->Initialize(frame.get(), w, h, WICBitmapInterpolationModeFant)))
+            return nullptr;
+        source = scaler.get();
+    }
+    Target target = TargetFor(r.bitDepth);
+    ComRef<IWICFormatConverter> converter;
+    if (FAILED(factory->CreateFormatConverter(converter.out())) ||
+        FAILED(converter->Initialize(source, target.format, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                     WICBitmapPaletteTypeCustom)))
+        return nullptr;
+
+    unsigned long long stride = ((unsigned long long)w * target.bits + 31) / 32 * 4;
+    if (stride * h > 0x7FFFFFFFull)
+        return nullptr;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = (LONG)w;
+    info.bmiHeader.biHeight = -(LONG)h;  // top-down: rows land as WIC writes them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = target.bits;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap)
+        return nullptr;
+    // Truncated or damaged pixel data fails here, after the header was accepted.
+    if (!bits || FAILED(converter->CopyPixels(nullptr, (UINT)stride, (UINT)(stride * h),
+                                              static_cast<BYTE*>(bits)))) {
+        DeleteObject(bitmap);
+        return nullptr;
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+HRESULT DecodeImage(DecodeRequest* request)
+{
+    if (request && request->bitmap)
+        *request->bitmap = nullptr;
+    if (!ValidRequest(request))
+        return E_INVALIDARG;
+    if (!EnsureCom())
+        return E_FAIL;
+    HBITMAP bitmap = nullptr;
+    try {
+        std::vector<BYTE> data;
+        if (!GatherFile(*request, data))
+            return E_OUTOFMEMORY;
+        bitmap = DecodeBytes(*request, data);
+    } catch (...) {  // only allocation can throw here
+        return E_OUTOFMEMORY;
+    }
+    if (!bitmap)
+        return E_FAIL;
+    *request->bitmap = bitmap;
+    if (request->progress)
+        request->progress(nullptr, TRUE, request->callerValue);
+    return S_OK;
+}
