@@ -4,9 +4,11 @@
 #define IDD_VOLUME_POPUP   110
 #define IDD_BATTERY_POPUP  112
 
-#define IDI_MENU_TASK_S1   115
-#define IDI_MENU_TASK_S2   119
-#define IDI_MENU_122       122
-#define IDI_MENU_125       125
-#define IDI_MENU_126       126
-#define IDI_MENU_127       127
+// Bar menu icons: the close mark at 16 px (scale 1) and 32 px (scale 2), then the
+// pictures of "Turn Off Screen", "Restart", "Shut Down" and "Options...".
+#define IDI_TASK_CLOSE       115
+#define IDI_TASK_CLOSE_LARGE 119
+#define IDI_SCREEN_OFF       122
+#define IDI_RESTART          125
+#define IDI_SHUT_DOWN        126
+#define IDI_OPTIONS          127
