@@ -30,6 +30,17 @@ bool EnsureCom()
     return SUCCEEDED(hr) || hr == RPC_E_CHANGED_MODE;
 }
 
+// One factory per thread, kept for the thread's life: creating it costs more than
+// decoding a skin image. Never released; COM stays initialised as long.
+IWICImagingFactory* Factory()
+{
+    thread_local IWICImagingFactory* factory = nullptr;
+    if (!factory && FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                            IID_PPV_ARGS(&factory))))
+        factory = nullptr;
+    return factory;
+}
+
 bool ValidRequest(const DecodeRequest* r)
 {
     return r && r->size == kDecodeRequestSize && r->bitmap && r->read && r->buffer &&
@@ -79,9 +90,8 @@ HBITMAP DecodeBytes(const DecodeRequest& r, std::vector<BYTE>& data)
 {
     if (data.empty())
         return nullptr;
-    ComRef<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(factory.out()))))
+    IWICImagingFactory* factory = Factory();
+    if (!factory)
         return nullptr;
     ComRef<IWICStream> stream;
     ComRef<IWICBitmapDecoder> decoder;
