@@ -52,6 +52,9 @@ harness_setup() {
         wineserver -w
         touch "$WINEPREFIX/.velkis-ready"
     fi
+    # The emulated handheld's root folder is drive D: of every device process.
+    mkdir -p "$build/device"
+    ln -sfn "$build/device" "$WINEPREFIX/dosdevices/d:"
     # One wineserver for the whole run: later processes start in a fraction of a second.
     wineserver -p >"$build/wineserver.log" 2>&1 </dev/null
     harness_profile "$profile"

@@ -1,0 +1,48 @@
+// Names and formats that the emulated handheld shares with its tools and the test kit.
+#pragma once
+#include <windows.h>
+
+namespace emu {
+
+// Shell windows, as the handheld's shell names them.
+constexpr wchar_t kTaskbarClass[] = L"HHTaskBar";
+constexpr wchar_t kTodayClass[] = L"DesktopExplorerWindow";
+constexpr wchar_t kTodayTitle[] = L"Desktop";
+
+// The shell's own popups. One bubble at a time; its title names the icon tapped.
+constexpr wchar_t kStartMenuClass[] = L"EmuStartMenu";
+constexpr wchar_t kStartMenuTitle[] = L"Start";
+constexpr wchar_t kBubbleClass[] = L"EmuBubble";
+constexpr wchar_t kConnectionBubble[] = L"Connection";
+constexpr wchar_t kSignalBubble[] = L"Signal";
+constexpr wchar_t kVolumeBubble[] = L"Volume";
+constexpr wchar_t kClockBubble[] = L"Clock";
+
+// Registered message posted to the system taskbar: soft-reset the device (every
+// device process ends, a new shell starts and runs the start-up folder).
+constexpr wchar_t kResetMessage[] = L"HHEmu_Reset";
+
+// The shell's process file name, as on the handheld.
+constexpr wchar_t kShellExe[] = L"shell32.exe";
+constexpr wchar_t kSampleAppExe[] = L"sampleapp.exe";
+
+// Window property that carries the caption OK-button bit for windows whose extended
+// style could not keep it (desktop Win32 may drop unknown extended-style bits).
+constexpr wchar_t kCaptionOkProp[] = L"HHCaptionOk";
+constexpr DWORD kCaptionOkBit = 0x80000000;
+
+// The device's root folder is this drive; device paths begin with a backslash.
+constexpr wchar_t kDeviceDrive[] = L"D:";
+
+// Folders on the device.
+constexpr wchar_t kProgramDir[] = L"\\Program Files\\Velkis";
+constexpr wchar_t kWindowsDir[] = L"\\Windows";
+constexpr wchar_t kStartUpDir[] = L"\\Windows\\StartUp";
+
+// shell32.exe arguments: --taplog PATH (append one line per stylus message of the
+// system taskbar: "<message> <wParam> <x> <y>", decimal, x and y signed)
+// and --after PID (wait for that shell to end first; used by reset).
+constexpr wchar_t kTapLogArg[] = L"--taplog";
+constexpr wchar_t kAfterArg[] = L"--after";
+
+} // namespace emu

@@ -1,0 +1,119 @@
+// Sample application: opens the windows its command line asks for, in one process.
+//   sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--window ...]
+// A window of class "Dialog" (like any sample window) closes on WM_COMMAND IDOK and
+// on WM_CLOSE; the program ends with its last window. With --log, the current
+// folder, every WM_CLOSE, WM_COMMAND and stylus press is recorded for the tests.
+#include "emulator/lib/command_line.h"
+#include "emulator/sampleapp/event_log.h"
+#include "emulator/protocol.h"
+#include <windows.h>
+#include <set>
+
+namespace {
+
+int g_open = 0;
+
+LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        sample::LogEvent(window, "command", wParam);
+        if (LOWORD(wParam) == IDOK) {
+            // Dialogs and windows with the caption OK button both end on OK.
+            DestroyWindow(window);
+            return 0;
+        }
+        break;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        RECT r;
+        GetClientRect(window, &r);
+        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        wchar_t title[64] = L"";
+        GetWindowTextW(window, title, 64);
+        DrawTextW(dc, title, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_CLOSE:
+        sample::LogEvent(window, "close", wParam);
+        break;
+    case WM_LBUTTONDOWN:
+        sample::LogEvent(window, "down", lParam);
+        return 0;
+    case WM_DESTROY:
+        RemovePropW(window, emu::kCaptionOkProp);
+        if (--g_open <= 0)
+            PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool RegisterSampleClass(HINSTANCE instance, const std::wstring& cls, std::set<std::wstring>& done)
+{
+    if (done.count(cls))
+        return true;
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = SampleProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = cls.c_str();
+    if (!RegisterClassW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+    done.insert(cls);
+    return true;
+}
+
+HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& spec)
+{
+    // Below the taskbar, filling the screen, unless the style makes it a child.
+    const int top = GetSystemMetrics(SM_CXSCREEN) > 400 ? 52 : 26;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN) - top;
+    const DWORD style = spec.style & ~WS_VISIBLE;
+    HWND window = CreateWindowExW(spec.exStyle, spec.cls.c_str(), spec.title.c_str(), style & ~WS_CHILD,
+                                  0, top, width, height, nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return nullptr;
+    // Creation normalises some bits (caption, child of nobody); put back exactly what
+    // was asked, since the bar decides close or OK from these bits.
+    SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
+    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(spec.exStyle));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    const DWORD kept = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    if ((spec.exStyle & emu::kCaptionOkBit) && !(kept & emu::kCaptionOkBit))
+        SetPropW(window, emu::kCaptionOkProp, reinterpret_cast<HANDLE>(1));
+    ++g_open;
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    return window;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
+{
+    std::vector<emu::SampleWindowSpec> specs;
+    std::wstring log;
+    if (!emu::ParseSampleArgs(emu::CommandLineArgs(), &specs, &log) || specs.empty())
+        return 2;
+    sample::SetEventLogPath(log);
+    sample::LogCurrentFolder();
+    std::set<std::wstring> registered;
+    for (const emu::SampleWindowSpec& spec : specs) {
+        if (RegisterSampleClass(instance, spec.cls, registered))
+            OpenWindow(instance, spec);
+    }
+    if (g_open == 0)
+        return 1;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

@@ -1,0 +1,140 @@
+// Start menu and bubbles: plain non-activating popups that close when tapped.
+#include "emulator/shell/popups.h"
+#include "emulator/shell/shell_state.h"
+#include "emulator/lib/clock_width.h"
+#include "emulator/protocol.h"
+#include "platform/device_state.h"
+#include <windowsx.h>
+#include <strsafe.h>
+
+namespace emu {
+
+namespace {
+
+const wchar_t* const kStartItems[] = {L"Today", L"Programs", L"Settings", L"Help"};
+constexpr int kStartItemCount = 4;
+
+void BubbleText(const wchar_t* title, wchar_t* out, int capacity)
+{
+    const DeviceState s = ReadDeviceState();
+    if (lstrcmpW(title, kConnectionBubble) == 0) {
+        StringCchCopyW(out, capacity, s.internetConnected ? L"Connected" : L"Not connected");
+    } else if (lstrcmpW(title, kSignalBubble) == 0) {
+        StringCchPrintfW(out, capacity, L"Phone: %lu%%", s.signalStrength * 100 / 0xFFFF);
+    } else if (lstrcmpW(title, kVolumeBubble) == 0) {
+        StringCchPrintfW(out, capacity, L"Volume: %lu%%", (s.waveVolume & 0xFFFF) * 100 / 0xFFFF);
+    } else {
+        FormatClockText(1, out, capacity);
+    }
+}
+
+void PaintPopup(HWND window)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT r;
+    GetClientRect(window, &r);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetBkMode(dc, TRANSPARENT);
+    const int scale = ShellScale();
+    if (window == Shell().startMenu) {
+        const int row = 20 * scale;
+        for (int i = 0; i < kStartItemCount; ++i) {
+            RECT item{4 * scale, i * row, r.right, (i + 1) * row};
+            DrawTextW(dc, kStartItems[i], -1, &item, DT_SINGLELINE | DT_VCENTER);
+        }
+    } else {
+        wchar_t title[32] = L"", text[64] = L"";
+        GetWindowTextW(window, title, 32);
+        BubbleText(title, text, 64);
+        RECT top = r, bottom = r;
+        top.bottom = r.bottom / 2;
+        bottom.top = top.bottom;
+        DrawTextW(dc, title, -1, &top, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        DrawTextW(dc, text, -1, &bottom, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+    EndPaint(window, &ps);
+}
+
+void OnStartMenuTap(int y)
+{
+    const int item = y / (20 * ShellScale());
+    if (item == 0 && Shell().today)
+        SetForegroundWindow(Shell().today);
+}
+
+LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        PaintPopup(window);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_LBUTTONUP:
+        if (window == Shell().startMenu)
+            OnStartMenuTap(GET_Y_LPARAM(lParam));
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        if (window == Shell().startMenu) Shell().startMenu = nullptr;
+        if (window == Shell().bubble) Shell().bubble = nullptr;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND CreatePopup(const wchar_t* cls, const wchar_t* title, int x, int y, int w, int h)
+{
+    const int screen = GetSystemMetrics(SM_CXSCREEN);
+    if (x + w > screen) x = screen - w;
+    if (x < 0) x = 0;
+    HWND popup = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, cls, title,
+                                 WS_POPUP | WS_BORDER, x, y, w, h, Shell().taskbar, nullptr, Shell().instance, nullptr);
+    if (popup)
+        ShowWindow(popup, SW_SHOWNOACTIVATE);
+    return popup;
+}
+
+} // namespace
+
+bool RegisterPopupClasses(HINSTANCE instance)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PopupProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kStartMenuClass;
+    if (!RegisterClassW(&wc))
+        return false;
+    wc.lpszClassName = kBubbleClass;
+    return RegisterClassW(&wc) != 0;
+}
+
+void ClosePopups()
+{
+    if (Shell().startMenu) DestroyWindow(Shell().startMenu);
+    if (Shell().bubble) DestroyWindow(Shell().bubble);
+}
+
+void ToggleStartMenu()
+{
+    if (Shell().startMenu) {
+        DestroyWindow(Shell().startMenu);
+        return;
+    }
+    ClosePopups();
+    const int s = ShellScale();
+    Shell().startMenu = CreatePopup(kStartMenuClass, kStartMenuTitle, 0, 26 * s, 100 * s, 20 * s * kStartItemCount);
+}
+
+void ShowBubble(TaskbarPlace place, const RECT& icon)
+{
+    ClosePopups();
+    const int s = ShellScale();
+    const int w = 100 * s, h = 40 * s;
+    const int center = (icon.left + icon.right) / 2;
+    Shell().bubble = CreatePopup(kBubbleClass, TaskbarPlaceName(place), center - w / 2, icon.bottom, w, h);
+}
+
+} // namespace emu

@@ -1,0 +1,20 @@
+// The shell's start menu and its small bubbles for the status icons and clock.
+#pragma once
+#include <windows.h>
+#include "emulator/lib/taskbar_layout.h"
+
+namespace emu {
+
+bool RegisterPopupClasses(HINSTANCE instance);
+
+// Opens the start menu below the start button, or closes it when it is open.
+void ToggleStartMenu();
+
+// Opens the bubble of place (Connection, Signal, Volume, Clock) below the icon's
+// rectangle, replacing any open bubble.
+void ShowBubble(TaskbarPlace place, const RECT& icon);
+
+// Closes the start menu and the bubble, when open.
+void ClosePopups();
+
+} // namespace emu

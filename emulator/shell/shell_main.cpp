@@ -1,0 +1,61 @@
+// The handheld's shell process (shell32.exe): system taskbar, Today screen, start-up.
+#include "emulator/shell/popups.h"
+#include "emulator/shell/shell_state.h"
+#include "emulator/shell/startup_folder.h"
+#include "emulator/shell/tap_log.h"
+#include "emulator/shell/taskbar_window.h"
+#include "emulator/shell/today_window.h"
+#include "emulator/lib/command_line.h"
+#include "emulator/lib/device_paths.h"
+#include "emulator/lib/device_processes.h"
+#include "emulator/lib/device_registry.h"
+#include "emulator/protocol.h"
+#include <windows.h>
+
+namespace {
+
+// A shell started by a reset waits until the previous one has gone, so that there
+// is never more than one system taskbar.
+void WaitForPreviousShell(DWORD pid)
+{
+    HANDLE previous = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!previous)
+        return;
+    WaitForSingleObject(previous, 10000);
+    CloseHandle(previous);
+}
+
+void ReadArguments()
+{
+    const std::vector<std::wstring> args = emu::CommandLineArgs();
+    std::wstring restart;
+    for (size_t i = 0; i + 1 < args.size(); i += 2) {
+        unsigned long pid = 0;
+        if (args[i] == emu::kTapLogArg) {
+            emu::SetTapLogPath(args[i + 1]);
+            restart += std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(args[i + 1]) + L" ";
+        } else if (args[i] == emu::kAfterArg && emu::ParseNumber(args[i + 1], &pid)) {
+            WaitForPreviousShell(pid);
+        }
+    }
+    emu::Shell().restartArgs = restart;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
+{
+    ReadArguments();
+    SetCurrentDirectoryW(emu::DeviceRoot().c_str());
+    emu::EnsureDeviceState();
+    emu::Shell().instance = instance;
+    if (!emu::RegisterPopupClasses(instance) || !emu::CreateToday(instance) || !emu::CreateTaskbar(instance))
+        return 1;
+    emu::RunStartUpFolder();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

@@ -1,0 +1,107 @@
+// devicectl.exe: the run command's hands on the emulated handheld.
+//   install            fresh device folder and registry, programs and skins installed
+//   boot [TAPLOG]      starts the shell and waits for the taskbar and Today screen
+//   start PATH [ARGS]  starts a device program (device root as current folder)
+//   reset              soft-resets the device
+//   wait               returns when the shell has gone (the device screen closed)
+//   metrics            prints the screen size and density the device sees
+#include "emulator/lib/device_install.h"
+#include "emulator/lib/device_paths.h"
+#include "emulator/lib/device_processes.h"
+#include "emulator/lib/device_registry.h"
+#include "emulator/protocol.h"
+#include "platform/device_reset.h"
+#include <cstdio>
+#include <string>
+
+namespace {
+
+HWND WaitForShellWindow(const wchar_t* cls, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND w = FindWindowW(cls, nullptr))
+            return w;
+        if (GetTickCount() - start >= timeoutMs)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+int Install()
+{
+    std::wstring error;
+    DeviceState state;
+    if (!emu::ResetDeviceRegistry(state) || !emu::InstallDevice(state, &error)) {
+        std::fwprintf(stderr, L"devicectl install: %ls\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int Boot(int argc, wchar_t** argv)
+{
+    std::wstring args;
+    if (argc > 2)
+        args = std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(argv[2]);
+    PROCESS_INFORMATION pi = emu::StartDeviceProgram(std::wstring(emu::kWindowsDir) + L"\\" + emu::kShellExe, args);
+    if (!pi.hProcess) {
+        std::fwprintf(stderr, L"devicectl boot: cannot start the shell\n");
+        return 1;
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    if (!WaitForShellWindow(emu::kTaskbarClass, 15000) || !WaitForShellWindow(emu::kTodayClass, 5000)) {
+        std::fwprintf(stderr, L"devicectl boot: the shell did not show its windows\n");
+        return 1;
+    }
+    return 0;
+}
+
+int Start(int argc, wchar_t** argv)
+{
+    if (argc < 3)
+        return 2;
+    std::wstring args;
+    for (int i = 3; i < argc; ++i)
+        args += (args.empty() ? L"" : L" ") + emu::QuoteArg(argv[i]);
+    PROCESS_INFORMATION pi = emu::StartDeviceProgram(argv[2], args);
+    if (!pi.hProcess) {
+        std::fwprintf(stderr, L"devicectl start: cannot start %ls\n", argv[2]);
+        return 1;
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return 0;
+}
+
+int Wait()
+{
+    while (FindWindowW(emu::kTaskbarClass, nullptr) || FindWindowW(emu::kTodayClass, nullptr))
+        Sleep(500);
+    return 0;
+}
+
+int Metrics()
+{
+    HDC screen = GetDC(nullptr);
+    std::wprintf(L"%dx%d %d\n", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                 GetDeviceCaps(screen, LOGPIXELSY));
+    ReleaseDC(nullptr, screen);
+    return 0;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    const std::wstring command = argc > 1 ? argv[1] : L"";
+    if (command == L"install") return Install();
+    if (command == L"boot") return Boot(argc, argv);
+    if (command == L"start") return Start(argc, argv);
+    if (command == L"reset") return RequestDeviceReset() ? 0 : 1;
+    if (command == L"wait") return Wait();
+    if (command == L"metrics") return Metrics();
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics\n");
+    return 2;
+}

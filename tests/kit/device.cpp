@@ -1,0 +1,216 @@
+// Device lifecycle: fresh folder and registry, the shell, and stopping everything.
+#include "tests/kit/device.h"
+#include "emulator/lib/command_line.h"
+#include "emulator/lib/device_install.h"
+#include "emulator/lib/device_paths.h"
+#include "emulator/lib/device_processes.h"
+#include "emulator/lib/device_registry.h"
+#include "emulator/lib/taskbar_layout.h"
+#include "emulator/protocol.h"
+#include "platform/device_reset.h"
+#include <gtest/gtest.h>
+#include <cstdio>
+
+namespace kit {
+
+namespace {
+
+DWORD WINAPI Watchdog(void* param)
+{
+    auto* args = static_cast<std::pair<HANDLE, DWORD>*>(param);
+    const HANDLE stop = args->first;
+    const DWORD limit = args->second;
+    delete args;
+    if (WaitForSingleObject(stop, limit) == WAIT_OBJECT_0)
+        return 0;
+    std::fprintf(stderr, "kit: a test kept its device for more than %lu ms; stopping the test program\n", limit);
+    std::fflush(stderr);
+    emu::TerminateDeviceProcesses(3000);
+    TerminateProcess(GetCurrentProcess(), 3);
+    return 0;
+}
+
+} // namespace
+
+Device::Device(const DeviceOptions& options)
+{
+    watchdogStop_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    watchdog_ = CreateThread(nullptr, 0, Watchdog, new std::pair<HANDLE, DWORD>(watchdogStop_, options.watchdogMs), 0, nullptr);
+
+    // Whatever an earlier device left running goes first, so the folder can be emptied.
+    emu::TerminateDeviceProcesses(5000);
+    WaitForNoWindow(emu::kTaskbarClass, nullptr, 3000);
+
+    DeviceState state = options.state;
+    state.cellularLine = options.phone;
+    if (!emu::ResetDeviceRegistry(state)) {
+        Fail(L"cannot write the device state");
+        return;
+    }
+    std::wstring error;
+    if (!emu::InstallDevice(state, &error)) {
+        Fail(error);
+        return;
+    }
+    const std::wstring logDir = emu::BuildDir() + L"\\e2e";
+    emu::CreateFolders(logDir);
+    tapLog_ = logDir + L"\\taskbar-taps.log";
+    sampleLog_ = logDir + L"\\sample-events.log";
+    DeleteFileW(tapLog_.c_str());
+    DeleteFileW(sampleLog_.c_str());
+    if (!StartShell())
+        return;
+}
+
+Device::~Device()
+{
+    StopAll();
+    emu::ClearDeviceRegistry();
+    SetEvent(watchdogStop_);
+    if (watchdog_) {
+        WaitForSingleObject(watchdog_, 2000);
+        CloseHandle(watchdog_);
+    }
+    CloseHandle(watchdogStop_);
+}
+
+void Device::Fail(const std::wstring& why)
+{
+    error_ = why;
+    ADD_FAILURE() << "device: " << Narrow(why);
+}
+
+bool Device::StartShell()
+{
+    const std::wstring args = std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(tapLog_);
+    const Process shell = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kShellExe, args);
+    if (!shell.handle) {
+        Fail(L"cannot start the shell");
+        return false;
+    }
+    taskbar_ = WaitForWindow(emu::kTaskbarClass, nullptr, nullptr, 15000);
+    today_ = WaitForWindow(emu::kTodayClass, emu::kTodayTitle, nullptr, 5000);
+    if (!taskbar_ || !today_) {
+        Fail(L"the shell did not show the system taskbar and the Today screen");
+        return false;
+    }
+    return true;
+}
+
+void Device::StopAll()
+{
+    for (const Process& p : processes_)
+        TerminateProcess(p.handle, 1);
+    emu::TerminateDeviceProcesses(5000);
+    for (const Process& p : processes_) {
+        WaitForSingleObject(p.handle, 2000);
+        CloseHandle(p.handle);
+    }
+    processes_.clear();
+    WaitForNoWindow(emu::kTaskbarClass, nullptr, 3000);
+    taskbar_ = today_ = nullptr;
+}
+
+std::wstring Device::Root() const
+{
+    return emu::DeviceRoot();
+}
+
+std::wstring Device::ProgramDir() const
+{
+    return emu::DevicePath(emu::kProgramDir);
+}
+
+int Device::Scale() const
+{
+    return emu::TaskbarScale(GetSystemMetrics(SM_CXSCREEN));
+}
+
+SIZE Device::Screen() const
+{
+    return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+Device::Process Device::Start(const std::wstring& devicePath, const std::wstring& args)
+{
+    PROCESS_INFORMATION pi = emu::StartDeviceProgram(devicePath, args);
+    if (!pi.hProcess)
+        return Process{};
+    CloseHandle(pi.hThread);
+    processes_.push_back(Process{pi.hProcess, pi.dwProcessId});
+    return processes_.back();
+}
+
+DWORD Device::WaitExit(const Process& process, DWORD timeoutMs, bool* timedOut)
+{
+    const bool late = !process.handle || WaitForSingleObject(process.handle, timeoutMs) != WAIT_OBJECT_0;
+    if (timedOut)
+        *timedOut = late;
+    DWORD code = STILL_ACTIVE;
+    if (!late)
+        GetExitCodeProcess(process.handle, &code);
+    return code;
+}
+
+HWND Device::WaitForWindow(const wchar_t* cls, const wchar_t* title, HWND parent, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowExW(parent, nullptr, cls, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool Device::WaitForNoWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs)
+{
+    return WaitUntil([&] { return FindWindowW(cls, title) == nullptr; }, timeoutMs);
+}
+
+HWND Device::StartBar(DWORD timeoutMs)
+{
+    if (!Start(std::wstring(emu::kProgramDir) + L"\\Velkis.exe").handle)
+        return nullptr;
+    return WaitForWindow(L"VelkisClass", nullptr, taskbar_, timeoutMs);
+}
+
+HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD timeoutMs)
+{
+    emu::SampleWindowSpec spec{title, cls, style, exStyle};
+    const Process p = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kSampleAppExe, emu::FormatSampleArgs({spec}, sampleLog_));
+    if (!p.handle)
+        return nullptr;
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(p.pid, cls, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+void Device::SetDeviceState(const DeviceState& state)
+{
+    EXPECT_TRUE(WriteDeviceState(state));
+}
+
+bool Device::Reset(DWORD timeoutMs)
+{
+    const HWND oldTaskbar = taskbar_;
+    if (!RequestDeviceReset())
+        return false;
+    const bool ok = WaitUntil([&] {
+        HWND t = FindWindowW(emu::kTaskbarClass, nullptr);
+        return t && t != oldTaskbar && IsWindow(t) && FindWindowW(emu::kTodayClass, emu::kTodayTitle);
+    }, timeoutMs);
+    taskbar_ = FindWindowW(emu::kTaskbarClass, nullptr);
+    today_ = FindWindowW(emu::kTodayClass, emu::kTodayTitle);
+    return ok;
+}
+
+bool Device::WaitUntil(const std::function<bool()>& cond, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (cond())
+            return true;
+        if (GetTickCount() - start >= timeoutMs)
+            return cond();
+        Sleep(10);
+    }
+}
+
+} // namespace kit

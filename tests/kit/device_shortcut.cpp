@@ -1,0 +1,61 @@
+// Shortcuts and the sample windows' event record.
+#include "tests/kit/device.h"
+#include "emulator/lib/device_paths.h"
+#include <shlobj.h>
+
+namespace kit {
+
+bool Device::CreateShortcut(const std::wstring& linkDevicePath, const std::wstring& target, const std::wstring& args)
+{
+    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    bool ok = false;
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        ok = SUCCEEDED(link->SetPath(emu::DevicePath(target).c_str()))
+            && SUCCEEDED(link->SetArguments(args.c_str()))
+            && SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))
+            && SUCCEEDED(file->Save(emu::DevicePath(linkDevicePath).c_str(), TRUE));
+        if (file)
+            file->Release();
+        link->Release();
+    }
+    if (SUCCEEDED(init))
+        CoUninitialize();
+    return ok;
+}
+
+std::vector<SampleEvent> Device::SampleEvents() const
+{
+    std::vector<SampleEvent> events;
+    HANDLE file = CreateFileW(sampleLog_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return events;
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    CloseHandle(file);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = text.substr(start, end - start);
+        const size_t space = line.find(' ');
+        const size_t bar = line.find('|', space == std::string::npos ? 0 : space);
+        if (space == std::string::npos || bar == std::string::npos)
+            continue;
+        SampleEvent e{static_cast<DWORD>(std::strtoul(line.c_str(), nullptr, 10)), line.substr(space + 1, bar - space - 1),
+                      "", 0, ""};
+        const std::string rest = line.substr(bar + 1);
+        const size_t gap = rest.find(' ');
+        e.what = rest.substr(0, gap);
+        e.text = gap == std::string::npos ? "" : rest.substr(gap + 1);
+        e.value = std::strtoull(e.text.c_str(), nullptr, 10);
+        events.push_back(e);
+    }
+    return events;
+}
+
+} // namespace kit
