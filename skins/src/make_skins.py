@@ -35,7 +35,7 @@ BUTTONS = [
 ]
 SIGNAL_WIDTH = 18
 VOLUME_POPUP = (80, 168)    # holds the trackbars and radio buttons of the volume dialog
-BATTERY_POPUP = (200, 225)  # heading, four lines and up to four storage cards
+BATTERY_POPUP = (210, 225)  # heading, four lines and up to four storage cards; x 20 to 230
 
 SKIN_SETS = [
     {
