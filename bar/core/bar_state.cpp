@@ -1,0 +1,15 @@
+// Storage of the bar's process-wide values.
+#include "bar/core/bar_state.h"
+
+HINSTANCE barInstance = nullptr;
+bool PhoneEdition = false;
+wchar_t programFolder[kProgramPathCapacity] = L"";
+int ScaleFactor = 1;
+ShellProcesses ShellProcessList = {};
+HWND barWindow = nullptr;
+UINT updateMessageId = 0;
+
+HWND lastForegroundWindow = nullptr;
+bool ignoreTap = false;
+HWND volumePopupWindow = nullptr;
+HWND batteryPopupWindow = nullptr;

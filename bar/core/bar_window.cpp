@@ -1,0 +1,129 @@
+// Dispatch of the bar window's messages to one handler each.
+#include "bar/core/bar_window.h"
+#include "bar/core/bar_state.h"
+#include "bar/core/paint.h"
+#include "bar/core/stylus.h"
+#include "bar/config/settings.h"
+#include "bar/config/skin.h"
+#include "bar/actions/bar_menu.h"
+#include "bar/actions/close_button.h"
+#include "bar/actions/commands.h"
+#include "bar/status/indicators.h"
+#include <cwchar>
+
+namespace {
+
+void StartTimers(HWND window, UINT foregroundPeriod)
+{
+    SetTimer(window, TIMER_FOREGROUND, foregroundPeriod, nullptr);
+    SetTimer(window, TIMER_STATUS, kStatusPeriod, nullptr);
+}
+
+void RepaintNow(HWND window)
+{
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
+void ClosePopupIfInBackground(HWND popup, HWND foreground)
+{
+    if (popup && popup != foreground)
+        SendMessageW(popup, MSG_CLOSE_POPUP, 0, 0);
+}
+
+LRESULT OnCreate(HWND window)
+{
+    LoadSettings();
+    StartTimers(window, kForegroundPeriodFirst);
+    return 0;
+}
+
+LRESULT OnDestroy()
+{
+    ReleaseSkin();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnPaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    PaintBar(window, dc);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT OnTimer(HWND window, WPARAM id)
+{
+    if (id == TIMER_FOREGROUND)
+        CheckForeground(window);
+    else if (id == TIMER_STATUS)
+        RefreshStatusIndicators();
+    return 0;
+}
+
+LRESULT OnShowMenu(HWND window)
+{
+    ShowBarMenu(window, 240, 26 * ScaleFactor);
+    return 0;
+}
+
+} // namespace
+
+bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last)
+{
+    if (wcscmp(foregroundClass, L"Worker") == 0)
+        return false;
+    return foreground != last;
+}
+
+void CheckForeground(HWND window)
+{
+    ClosePopupIfInBackground(volumePopupWindow, GetForegroundWindow());
+    ClosePopupIfInBackground(batteryPopupWindow, GetForegroundWindow());
+
+    HWND foreground = GetForegroundWindow();
+    wchar_t className[32] = L"";
+    if (foreground)
+        GetClassNameW(foreground, className, 32);
+    if (!ShouldFollowForeground(foreground, className, lastForegroundWindow))
+        return;
+    UpdateCloseButtonState();
+    lastForegroundWindow = foreground;
+    RepaintNow(window);
+}
+
+void ReloadAppearance(HWND window)
+{
+    KillTimer(window, TIMER_FOREGROUND);
+    KillTimer(window, TIMER_STATUS);
+    ReleaseSkin();
+    LoadSettings();
+    RepaintNow(window);
+    StartTimers(window, kForegroundPeriod);
+}
+
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:        return OnCreate(window);
+    case WM_DESTROY:       return OnDestroy();
+    case WM_PAINT:         return OnPaint(window);
+    case WM_DRAWITEM:      DrawBarMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
+    case WM_MEASUREITEM:   MeasureBarMenuItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return 0;
+    case WM_COMMAND:       HandleBarCommand(window, wParam, lParam); return 0;
+    case WM_TIMER:         return OnTimer(window, wParam);
+    case WM_LBUTTONDOWN:   OnStylusDown(window, wParam, lParam); return 0;
+    case WM_LBUTTONUP:     OnStylusUp(window, wParam, lParam); return 0;
+    case WM_ENTERMENULOOP: InstallMenuTapHook(); return 0;
+    case WM_EXITMENULOOP:  ignoreTap = true; return 0;
+    case MSG_SHOW_MENU:    return OnShowMenu(window);
+    default:
+        if (updateMessageId != 0 && message == updateMessageId) {
+            ReloadAppearance(window);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,17 @@
+// The bar window procedure, its timers and the reload of the appearance.
+#pragma once
+#include <windows.h>
+
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// One tick of TIMER_FOREGROUND: closes popups that lost the foreground and follows
+// the foreground window.
+void CheckForeground(HWND window);
+
+// The update notification: timers off, skin released and loaded again, repaint,
+// timers on at the after-reload periods.
+void ReloadAppearance(HWND window);
+
+// Whether a new foreground window should replace the one the bar shows. Windows of
+// class "Worker" are never shown.
+bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last);

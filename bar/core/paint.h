@@ -1,0 +1,12 @@
+// Painting the bar: background, buttons, clock and title, composed off-screen.
+#pragma once
+#include <windows.h>
+
+void PaintBar(HWND window, HDC paintDc);
+
+// Draws the foreground window's title between left and right.
+void DrawTitle(HDC dc, int left, int right);
+
+// The text shown for a window title: "Desktop" reads "Start", an empty title
+// "Settings". out holds at most 49 characters.
+void TitleForDisplay(const wchar_t* windowText, wchar_t* out, size_t outCapacity);
