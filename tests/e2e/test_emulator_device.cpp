@@ -1,0 +1,160 @@
+// The device: fresh folder and state per test, installation, reset, screen.
+#include <gtest/gtest.h>
+#include "tests/kit/device.h"
+#include "emulator/lib/device_paths.h"
+#include "emulator/protocol.h"
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool SameState(const DeviceState& a, const DeviceState& b)
+{
+    if (a.cards.size() != b.cards.size())
+        return false;
+    for (size_t i = 0; i < a.cards.size(); ++i) {
+        if (a.cards[i].name != b.cards[i].name || a.cards[i].totalBytes != b.cards[i].totalBytes
+            || a.cards[i].freeBytes != b.cards[i].freeBytes)
+            return false;
+    }
+    return a.cellularLine == b.cellularLine && a.signalStrength == b.signalStrength
+        && a.internetConnected == b.internetConnected && a.batteryPercent == b.batteryPercent
+        && a.memoryTotal == b.memoryTotal && a.memoryFree == b.memoryFree && a.storageTotal == b.storageTotal
+        && a.storageFree == b.storageFree && a.waveVolume == b.waveVolume && a.platformMajor == b.platformMajor;
+}
+
+DWORD ShellPid(HWND taskbar)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(taskbar, &pid);
+    return pid;
+}
+
+} // namespace
+
+TEST(EmulatorDevice, StateWrittenByATestIsWhatThePlatformReads)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    options.state.signalStrength = 0x4000;
+    options.state.internetConnected = true;
+    options.state.batteryPercent = 255;
+    options.state.waveVolume = 0x11112222;
+    options.state.platformMajor = 4;
+    options.state.cards = {{L"SD Card", 2000, 1000}};
+    kit::Device d(options);
+    ASSERT_TRUE(d.Ready());
+    DeviceState expected = options.state;
+    expected.cellularLine = false;
+    EXPECT_TRUE(SameState(ReadDeviceState(), expected));
+    EXPECT_TRUE(d.FileExists(L"\\SD Card")) << "storage cards are folders in the root";
+
+    expected.batteryPercent = 5;
+    expected.cards.clear();
+    d.SetDeviceState(expected);
+    EXPECT_TRUE(SameState(ReadDeviceState(), expected));
+}
+
+TEST(EmulatorDevice, EveryDeviceStartsFromAFreshFolderAndRegistry)
+{
+    {
+        kit::Device first;
+        ASSERT_TRUE(first.Ready());
+        EXPECT_TRUE(first.WriteFile(L"\\Program Files\\Velkis\\config.ini", "[Stale]\r\n"));
+        EXPECT_TRUE(first.WriteFile(L"\\leftover.txt", "x"));
+        DWORD v = 0;
+        ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt", REG_DWORD, &v, sizeof(v)),
+                  ERROR_SUCCESS);
+        kit::DeviceOptions changed;
+        changed.state.batteryPercent = 3;
+        first.SetDeviceState(changed.state);
+        ASSERT_NE(first.OpenSampleWindow(L"Old", L"OldClass", WS_POPUP | WS_VISIBLE, 0), nullptr);
+    }
+    EXPECT_EQ(FindWindowW(L"OldClass", nullptr), nullptr) << "a device's programs end with it";
+    kit::Device second;
+    ASSERT_TRUE(second.Ready());
+    EXPECT_FALSE(second.FileExists(L"\\Program Files\\Velkis\\config.ini"));
+    EXPECT_FALSE(second.FileExists(L"\\leftover.txt"));
+    DWORD v = 0;
+    EXPECT_FALSE(kit::ReadRegDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt", &v));
+    EXPECT_EQ(ReadDeviceState().batteryPercent, DeviceState().batteryPercent);
+}
+
+TEST(EmulatorDevice, InstallsTheProgramsSkinsAndSystemFolders)
+{
+    kit::Device d;
+    ASSERT_TRUE(d.Ready());
+    EXPECT_EQ(d.Root(), L"D:\\");
+    EXPECT_EQ(d.ProgramDir(), L"D:\\Program Files\\Velkis");
+    EXPECT_TRUE(d.FileExists(L"\\Program Files\\Velkis\\Velkis.exe"));
+    EXPECT_TRUE(d.FileExists(L"\\Program Files\\Velkis\\Tormalin.exe"));
+    EXPECT_TRUE(d.FileExists(L"\\Windows\\StartUp"));
+    EXPECT_TRUE(d.FileExists(L"\\Windows\\shell32.exe"));
+    if (d.FileExists(L"\\Program Files\\Velkis\\Themes")) {
+        EXPECT_TRUE(d.FileExists(L"\\Program Files\\Velkis\\Themes\\Default\\barconfin.skin"));
+    }
+
+    // Device paths are files of the build's device folder.
+    ASSERT_TRUE(d.WriteFile(L"\\My Documents\\note.txt", "hello"));
+    bool found = false;
+    EXPECT_EQ(d.ReadFile(L"D:\\My Documents\\note.txt", &found), "hello");
+    EXPECT_TRUE(found);
+    d.ReadFile(L"\\missing.txt", &found);
+    EXPECT_FALSE(found);
+}
+
+TEST(EmulatorDevice, ResetRestartsTheShellAndRunsTheStartUpFolder)
+{
+    kit::Device d;
+    ASSERT_TRUE(d.Ready());
+    HWND before = d.OpenSampleWindow(L"Running", L"RunningClass", WS_POPUP | WS_VISIBLE, 0);
+    ASSERT_NE(before, nullptr);
+    const HWND oldTaskbar = d.Taskbar();
+    const DWORD oldShell = ShellPid(oldTaskbar);
+    ASSERT_TRUE(d.CreateShortcut(L"\\Windows\\StartUp\\Started.lnk", L"\\Windows\\sampleapp.exe",
+                                 L"--window Started StartedClass 0x90000000 0"));
+
+    ASSERT_TRUE(d.Reset());
+    EXPECT_NE(d.Taskbar(), oldTaskbar);
+    EXPECT_NE(ShellPid(d.Taskbar()), oldShell);
+    EXPECT_FALSE(IsWindow(oldTaskbar));
+    EXPECT_TRUE(d.WaitForNoWindow(L"RunningClass", L"Running", 3000)) << "a reset ends every device program";
+    HWND started = d.WaitForWindow(L"StartedClass", L"Started", nullptr, 5000);
+    ASSERT_NE(started, nullptr) << "the start-up shortcut runs after the reset";
+
+    // The new taskbar logs and answers as the old one did.
+    d.ClearTaskbarTaps();
+    d.Tap(d.Taskbar(), 30 * d.Scale(), 13 * d.Scale());
+    EXPECT_EQ(d.TaskbarTaps().size(), 2u);
+    EXPECT_NE(d.WaitForWindow(emu::kStartMenuClass, nullptr, nullptr, 2000), nullptr);
+}
+
+TEST(EmulatorDevice, ScreenHasTheProfileSizeAndShowsTaskbarAndToday)
+{
+    kit::Device d;
+    ASSERT_TRUE(d.Ready());
+    if (const char* screen = std::getenv("VELKIS_SCREEN")) {
+        int w = 0, h = 0;
+        ASSERT_EQ(std::sscanf(screen, "%dx%d", &w, &h), 2);
+        EXPECT_EQ(d.Screen().cx, w);
+        EXPECT_EQ(d.Screen().cy, h);
+    }
+    const int s = d.Scale();
+    EXPECT_EQ(s, d.Screen().cx > 400 ? 2 : 1);
+    ASSERT_TRUE(kit::Device::WaitUntil([&] { return d.Pixel(d.Screen().cx / 2, 30 * s + 200 * s / 2) == RGB(255, 255, 255); }, 2000))
+        << "the Today screen is white below the taskbar";
+    // The taskbar's plain background between the start button and the icons.
+    EXPECT_EQ(d.Pixel(70 * s, 2 * s), RGB(16, 40, 120));
+    const RECT bar{0, 0, d.Screen().cx, 26 * s};
+    const std::vector<COLORREF> pixels = d.ReadScreen(bar);
+    ASSERT_EQ(pixels.size(), static_cast<size_t>(d.Screen().cx * 26 * s));
+    EXPECT_EQ(pixels[2 * s * d.Screen().cx + 70 * s], RGB(16, 40, 120));
+
+    const std::wstring png = emu::BuildDir() + L"\\e2e\\device-screen.png";
+    DeleteFileW(png.c_str());
+    ASSERT_TRUE(d.SavePng(png, RECT{0, 0, d.Screen().cx, d.Screen().cy}));
+    bool found = false;
+    const std::string bytes = d.ReadFile(png, &found);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+}

@@ -1,0 +1,89 @@
+// The system taskbar's geometry and clock rules, without windows.
+#include <gtest/gtest.h>
+#include "emulator/lib/clock_width.h"
+#include "emulator/lib/taskbar_layout.h"
+
+using emu::ClockSettings;
+using emu::TaskbarPlace;
+
+namespace {
+
+int Width(const ClockSettings& s, int scale, int digital = 37)
+{
+    return emu::SystemClockWidthFor(s, scale, [=] { return digital; });
+}
+
+ClockSettings Settings(int analog, int limited, int major, bool today)
+{
+    ClockSettings s;
+    s.analogClock = analog;
+    s.limitedClock = limited;
+    s.platformMajor = major;
+    s.todayInFront = today;
+    return s;
+}
+
+} // namespace
+
+TEST(EmulatorClockWidth, FollowsTheClockSettings)
+{
+    // analog (1 or absent): the icon, unless a limited clock hides it on platform 5
+    EXPECT_EQ(Width(Settings(1, 0, 5, false), 1), 20);
+    EXPECT_EQ(Width(Settings(-1, 0, 5, false), 2), 40);
+    EXPECT_EQ(Width(Settings(1, -1, 5, false), 1), 0);
+    EXPECT_EQ(Width(Settings(1, 7, 5, false), 1), 0);
+    EXPECT_EQ(Width(Settings(1, -1, 5, true), 1), 20);
+    EXPECT_EQ(Width(Settings(1, -1, 4, false), 1), 20);
+    // digital: the measured text, limited the same way from platform 5 on
+    EXPECT_EQ(Width(Settings(0, -1, 4, false), 1), 37);
+    EXPECT_EQ(Width(Settings(0, -1, 5, false), 1), 0);
+    EXPECT_EQ(Width(Settings(0, -1, 5, true), 1), 37);
+    EXPECT_EQ(Width(Settings(2, 0, 5, false), 1), 37);
+    EXPECT_EQ(Width(Settings(0, 0, 6, false), 2, 0), 0);
+}
+
+TEST(EmulatorClockWidth, MeasuresTheTextOnlyForADigitalClock)
+{
+    int asked = 0;
+    auto digital = [&] { ++asked; return 10; };
+    emu::SystemClockWidthFor(Settings(1, 0, 5, true), 1, digital);
+    emu::SystemClockWidthFor(Settings(0, -1, 5, false), 1, digital);
+    EXPECT_EQ(asked, 0);
+    emu::SystemClockWidthFor(Settings(0, 0, 5, false), 1, digital);
+    EXPECT_EQ(asked, 1);
+}
+
+TEST(EmulatorTaskbarLayout, TheBarsTapPointsLandOnTheirIcons)
+{
+    for (int scale : {1, 2}) {
+        for (bool phone : {true, false}) {
+            for (int clock : {0, 20 * scale, 53}) {
+                SCOPED_TRACE("scale " + std::to_string(scale) + " phone " + std::to_string(phone) + " clock "
+                             + std::to_string(clock));
+                const int w = 240 * scale, s = scale, y = 13 * s;
+                const emu::TaskbarLayout l = emu::ComputeTaskbarLayout(w, s, clock, phone);
+                EXPECT_EQ(l.height, 26 * s);
+                const int connection = w - (phone ? 50 : 30) * s - clock - 28 * s;
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{connection, y}), TaskbarPlace::Connection);
+                const int signal = w - 30 * s - clock - 28 * s;
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{signal, y}), phone ? TaskbarPlace::Signal : TaskbarPlace::Connection);
+                const int clockX = clock ? w - clock / 2 - 28 * s : -10;
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{clockX, y}), clock ? TaskbarPlace::Clock : TaskbarPlace::None);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{w - 13 * s, 13 * s}), TaskbarPlace::Close);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{0, 0}), TaskbarPlace::Start);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{60 * s - 1, 26 * s - 1}), TaskbarPlace::Start);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{60 * s, y}), TaskbarPlace::None);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{w - 13 * s, 26 * s}), TaskbarPlace::None) << "below the taskbar";
+            }
+        }
+    }
+}
+
+TEST(EmulatorTaskbarLayout, ScaleDoublesAboveFourHundredPixels)
+{
+    EXPECT_EQ(emu::TaskbarScale(240), 1);
+    EXPECT_EQ(emu::TaskbarScale(320), 1);
+    EXPECT_EQ(emu::TaskbarScale(400), 1);
+    EXPECT_EQ(emu::TaskbarScale(401), 2);
+    EXPECT_EQ(emu::TaskbarScale(480), 2);
+}
