@@ -95,9 +95,9 @@ std::string Field(const std::vector<std::string>& fields, size_t i)
     return i < fields.size() ? std::string(fields[i].c_str()) : std::string();
 }
 
-void RunRead(const ini_model::Disk& disk, const std::string& section, const std::string& key, size_t capacity)
+void ReadInto(const ini_model::ReadResult& want, const std::string& section, const std::string& key,
+              size_t capacity)
 {
-    ini_model::ReadResult want = ini_model::Read(disk.exists ? &disk.target : nullptr, section, key);
     // Exactly the capacity, so that the sanitizer sees any write past it.
     std::vector<char> out(capacity, 'Z');
     int code = IniReadValue(kTarget, section.c_str(), key.c_str(), out.data(), capacity);
@@ -113,7 +113,18 @@ void RunRead(const ini_model::Disk& disk, const std::string& section, const std:
         expected[len] = '\0';
     }
     if (out != expected)
-        Fail("read buffer differs");
+        Fail("read buffer differs, capacity", std::to_string(capacity));
+}
+
+void RunRead(const ini_model::Disk& disk, const std::string& section, const std::string& key, size_t capacity)
+{
+    ini_model::ReadResult want = ini_model::Read(disk.exists ? &disk.target : nullptr, section, key);
+    ReadInto(want, section, key, capacity);
+    // A value that just fits, and one byte too long for its buffer.
+    if (want.code == INI_SUCCESS) {
+        ReadInto(want, section, key, want.value.size() + 1);
+        ReadInto(want, section, key, want.value.size());
+    }
 }
 
 void RunWrite(ini_model::Disk& disk, const std::string& section, const std::string& key, const std::string& value)
@@ -140,8 +151,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     }
     IniSetDeviceRoot(root);
     IniSetOpenHook(OnOpen);
-    targetPath = IniNativePath(kTarget);
-    scratchPath = IniNativePath(INI_SCRATCH_PATH);
+    targetPath = root + "/config.ini";
+    scratchPath = root + "/dax_software_ini"; // the device's root folder, whatever the engine names
     return 0;
 }
 
