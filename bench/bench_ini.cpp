@@ -1,5 +1,4 @@
-// The INI engine against Wine's profile functions on a realistic skin file: reading every
-// key as the bar's skin load does, and rewriting one value.
+// The INI engine against Wine's profile functions on a skin file: a full skin load, one rewrite.
 #include "bench/bench.h"
 #include "common/ini.h"
 #include <cstdio>

@@ -1,5 +1,4 @@
-// The INI text engine shared by the bar and the setup program: 8-bit line-based files,
-// read without a cache and rewritten through a scratch file in the device's root folder.
+// The INI text engine of both programs: 8-bit line-based files, read uncached, rewritten via a scratch file.
 #pragma once
 #include <cstddef>
 #include <cstdio>

@@ -1,5 +1,4 @@
-// Writing one value: append a new section, or copy the file through the scratch file with
-// the entry replaced or inserted, then copy the scratch file back.
+// Writing one value: append a section, or rewrite the file through the scratch file and copy it back.
 #include "common/ini.h"
 #include "common/ini_file.h"
 #include <cstring>

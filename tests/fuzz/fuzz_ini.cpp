@@ -1,6 +1,7 @@
-// Fuzz target: arbitrary file bytes and sequences of reads and writes, each result, value,
-// location and the files on disk checked against the in-memory model; the engine may open
-// no file but the target and the scratch file.
+// Fuzz target of the INI engine: arbitrary files and operations, checked against the model.
+//
+// Every result, value, location and the files on disk must agree with the model, and the
+// engine may open no file but the target and the scratch file.
 //
 // Input: a byte (0x00: the file is missing) and the file's bytes, then operations, each
 // after a 0x01 byte, fields split by 0x02: kind ('r' read, 'w' write, 'S' write whose scratch

@@ -1,5 +1,4 @@
-// A plain in-memory model of the INI file rules, over whole files held as strings:
-// the engine's tests (and its fuzz target) predict every result with it.
+// An in-memory model of the INI rules over whole files, predicting the engine's results for tests.
 #pragma once
 #include <algorithm>
 #include <string>

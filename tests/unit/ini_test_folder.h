@@ -1,5 +1,4 @@
-// A fresh temporary folder for tests of the INI engine, made the current directory so that
-// device paths such as the scratch file resolve to the root of its drive.
+// A fresh temporary folder for INI tests, made current so device paths resolve to its drive's root.
 #pragma once
 #include <windows.h>
 #include <cstdio>

@@ -1,5 +1,4 @@
-// Randomized check of the INI engine against the in-memory model: generated files and
-// sequences of reads and writes; every result, value, location and file text must agree.
+// Randomized check of the INI engine against the in-memory model on generated files and operations.
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>

@@ -1,5 +1,4 @@
-// Looking values up in INI files on disk: sections, keys, malformed lines, continuations,
-// the location record and the caller's buffer.
+// Looking values up in INI files on disk: sections, keys, bad lines, continuations, location, buffer.
 #include <gtest/gtest.h>
 #include <cstring>
 #include "common/ini.h"

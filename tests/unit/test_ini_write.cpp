@@ -1,5 +1,4 @@
-// Writing values into INI files on disk: creation, appended sections, inserted and replaced
-// entries, untouched files on failure, the scratch file, and the byte-exact file copy.
+// Writing values into INI files on disk: new files, sections and keys, replacements, failures, copies.
 #include <gtest/gtest.h>
 #include "common/ini.h"
 #include "tests/unit/ini_test_folder.h"
