@@ -1,0 +1,74 @@
+// The bar's twelve buttons, their order tokens and the order and visibility rules.
+#pragma once
+#include <windows.h>
+
+enum ButtonId {
+    BUTTON_START_MENU = 0,
+    BUTTON_MENU = 1,
+    BUTTON_CLOSE = 2,
+    BUTTON_OK = 3,
+    BUTTON_VOLUME = 4,
+    BUTTON_MUTE = 5,
+    BUTTON_BATTERY = 6,
+    BUTTON_HOME = 7,
+    BUTTON_CONNECTION = 8,
+    BUTTON_DISCONNECT = 9,
+    BUTTON_CLOCK = 10,
+    BUTTON_SIGNAL = 11,
+};
+
+constexpr int kButtonCount = 12;
+constexpr int kSignalLevels = 5;
+
+struct ButtonRecord {
+    HBITMAP normalImage;
+    HBITMAP pressedImage;
+    int width;      // pixel size of the normal image
+    int height;
+    RECT rect;      // place on the bar, set by the layout
+    BOOL shown;
+    BOOL enabled;
+    BOOL pressed;
+    int id;         // ButtonId
+};
+
+struct ButtonTable {
+    ButtonRecord slots[kButtonCount];
+};
+
+struct SignalImageSet {
+    ButtonRecord levels[kSignalLevels];
+};
+
+// One of the eight words of the Order setting, with the button(s) it stands for.
+struct OrderToken {
+    const char* word;
+    int first;      // ButtonId
+    int second;     // the pair's partner, or -1
+};
+
+// The token of that exact spelling, or null.
+const OrderToken* FindOrderToken(const wchar_t* word);
+
+// The table as a fresh skin load leaves it (before images): slot n holds id n,
+// shown, enabled, not pressed.
+ButtonTable LoadedButtonTable();
+
+// The first slot holding id, or -1.
+int FindSlotById(const ButtonTable& table, int id);
+
+// Rearranges table after the Order text: the first token goes to the highest slot
+// (11 with a phone, 10 without), which the layout places leftmost. Slot 0 always
+// keeps the start menu button.
+void ApplyOrderText(ButtonTable& table, const wchar_t* order, bool phone);
+
+// Sets the shown flags from Order and Display: one Display character per token,
+// known or not; "1" shows, anything else (or no character) hides.
+void ApplyVisibilityText(ButtonTable& table, const wchar_t* order, const wchar_t* display);
+
+// Calls visit for each non-empty token of an Order text (at most 19 characters each).
+void ForEachOrderToken(const wchar_t* order, void (*visit)(const wchar_t* token, void* context), void* context);
+
+// Defaults written on first start.
+const char* DefaultOrder(bool phone);
+const char* DefaultDisplay(bool phone);
