@@ -64,16 +64,56 @@ bool GatherFile(const DecodeRequest& r, std::vector<BYTE>& data)
     }
 }
 
+// WIC converts to 24 and 32 bits only; a 16-bit bitmap is filled from 32-bit
+// pixels by GDI.
 struct Target {
-    WICPixelFormatGUID format;
-    WORD bits;
+    WICPixelFormatGUID format;  // what WIC delivers
+    WORD wicBits;
+    WORD bits;                  // what the bitmap holds
 };
 
 Target TargetFor(DWORD bitDepth)
 {
-    if (bitDepth == 32) return {GUID_WICPixelFormat32bppBGR, 32};
-    if (bitDepth == 16) return {GUID_WICPixelFormat16bppBGR555, 16};
-    return {GUID_WICPixelFormat24bppBGR, 24};
+    if (bitDepth == 32) return {GUID_WICPixelFormat32bppBGR, 32, 32};
+    if (bitDepth == 16) return {GUID_WICPixelFormat32bppBGR, 32, 16};
+    return {GUID_WICPixelFormat24bppBGR, 24, 24};
+}
+
+UINT Stride(UINT width, WORD bits)
+{
+    return UINT(((unsigned long long)width * bits + 31) / 32 * 4);
+}
+
+BITMAPINFO TopDownInfo(UINT width, UINT height, WORD bits)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = LONG(width);
+    info.bmiHeader.biHeight = -LONG(height);  // top-down: rows land as WIC writes them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bits;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// Fills bitmap from source; truncated or damaged pixel data fails here, after the
+// header was accepted.
+bool FillBitmap(const DecodeRequest& r, IWICBitmapSource* source, const Target& target, UINT w, UINT h,
+                HBITMAP bitmap, BYTE* bits)
+{
+    UINT stride = Stride(w, target.wicBits);
+    if (target.wicBits == target.bits)
+        return SUCCEEDED(source->CopyPixels(nullptr, stride, stride * h, bits));
+    std::vector<BYTE> staging;
+    try {
+        staging.resize(size_t(stride) * h);
+    } catch (...) {
+        return false;
+    }
+    if (FAILED(source->CopyPixels(nullptr, stride, UINT(staging.size()), staging.data())))
+        return false;
+    BITMAPINFO info = TopDownInfo(w, h, target.wicBits);
+    return SetDIBits(r.dc, bitmap, 0, h, staging.data(), &info, DIB_RGB_COLORS) == int(h);
 }
 
 UINT ScaledSize(UINT natural, int scale)
@@ -125,23 +165,14 @@ HBITMAP DecodeBytes(const DecodeRequest& r, std::vector<BYTE>& data)
                                      WICBitmapPaletteTypeCustom)))
         return nullptr;
 
-    unsigned long long stride = ((unsigned long long)w * target.bits + 31) / 32 * 4;
-    if (stride * h > 0x7FFFFFFFull)
+    if ((unsigned long long)w * 4 * h > 0x7FFFFFFFull)
         return nullptr;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = (LONG)w;
-    info.bmiHeader.biHeight = -(LONG)h;  // top-down: rows land as WIC writes them
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = target.bits;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = TopDownInfo(w, h, target.bits);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap)
         return nullptr;
-    // Truncated or damaged pixel data fails here, after the header was accepted.
-    if (!bits || FAILED(converter->CopyPixels(nullptr, (UINT)stride, (UINT)(stride * h),
-                                              static_cast<BYTE*>(bits)))) {
+    if (!bits || !FillBitmap(r, converter.get(), target, w, h, bitmap, static_cast<BYTE*>(bits))) {
         DeleteObject(bitmap);
         return nullptr;
     }

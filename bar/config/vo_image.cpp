@@ -73,13 +73,12 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
         return 0;
 
     BYTE transfer[kTransferBytes] = {};
-    HBITMAP decoded = nullptr;
     DecodeRequest request = {};
     request.size = kDecodeRequestSize;
     request.buffer = transfer;
     request.bufferSize = kTransferBytes;
     request.bytesInBuffer = 0;
-    request.bitmap = &decoded;
+    request.bitmap = &bitmap_;
     request.renderObject = nullptr;
     request.bitDepth = DWORD(GetDeviceCaps(dc, BITSPIXEL));
     request.callerValue = reinterpret_cast<LPARAM>(file);
@@ -95,22 +94,18 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
 
     // A file that opens but does not decode is treated like a missing one.
     BITMAP info = {};
-    if (FAILED(hr) || !decoded || !GetObjectW(decoded, sizeof(info), &info) ||
-        info.bmWidth <= 0 || info.bmHeight == 0) {
-        if (decoded)
-            DeleteObject(decoded);
-        return 0;
-    }
-    HGDIOBJ previous = SelectObject(memoryDc_, decoded);
-    if (!previous) {
-        DeleteObject(decoded);
+    HGDIOBJ previous = nullptr;
+    if (FAILED(hr) || !bitmap_ || !GetObjectW(bitmap_, sizeof(info), &info) || info.bmWidth <= 0 ||
+        info.bmHeight == 0 || !(previous = SelectObject(memoryDc_, bitmap_))) {
+        if (bitmap_)
+            DeleteObject(bitmap_);
+        bitmap_ = nullptr;
         return 0;
     }
     if (previous == screenBitmap_) {
         DeleteObject(screenBitmap_);
         screenBitmap_ = nullptr;
     }
-    bitmap_ = decoded;
     width_ = info.bmWidth;
     height_ = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     fileName_.Assign(path);

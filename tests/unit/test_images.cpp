@@ -251,6 +251,25 @@ TEST(ImageDecoder, HonoursDepthScalePrefilledBytesAndLimits)
         EXPECT_EQ(info.bmHeight, 15);
         EXPECT_EQ(info.bmBitsPixel, 24);
     }
+    {   // A 16-bit display gets 16-bit pixels: 5 bits a channel.
+        MemorySource source;
+        source.data = bmp;
+        Decode d(&source);
+        d.request.bitDepth = 16;
+        ASSERT_EQ(DecodeImage(&d.request), S_OK);
+        BITMAP info = {};
+        GetObjectW(d.bitmap, sizeof(info), &info);
+        EXPECT_EQ(info.bmBitsPixel, 16);
+        Canvas canvas(40, 30, RGB(0, 0, 0));
+        HDC source16 = CreateCompatibleDC(nullptr);
+        HGDIOBJ previous = SelectObject(source16, d.bitmap);
+        BitBlt(canvas.dc, 0, 0, 40, 30, source16, 0, 0, SRCCOPY);
+        SelectObject(source16, previous);
+        DeleteDC(source16);
+        for (int y = 0; y < 30; y += 7)
+            for (int x = 0; x < 40; x += 9)
+                EXPECT_LE(ChannelDistance(canvas.at(x, y), pixels.at(x, y)), 8) << x << "," << y;
+    }
     {   // Larger than the maximum after scaling: no bitmap.
         MemorySource source;
         source.data = bmp;
