@@ -31,6 +31,10 @@ constexpr wchar_t kSampleAppExe[] = L"sampleapp.exe";
 constexpr wchar_t kCaptionOkProp[] = L"HHCaptionOk";
 constexpr DWORD kCaptionOkBit = 0x80000000;
 
+// Set on every sample window once all of its process's windows are shown and the
+// last one is in front: tests wait for it instead of for a half-made window.
+constexpr wchar_t kSampleReadyProp[] = L"HHSampleReady";
+
 // The device's root folder is this drive; device paths begin with a backslash.
 constexpr wchar_t kDeviceDrive[] = L"D:";
 

@@ -1,6 +1,7 @@
 # Wine harness, sourced by the run and test commands and by wine-exec.sh.
 #   harness_setup BUILD_DIR [PROFILE]   private prefix, display, one persistent wineserver
 #   harness_profile PROFILE             screen size and density of the emulated device
+#   harness_switch_profile PROFILE      the same, and waits until new programs see it
 #   harness_teardown                    stops what harness_setup started
 # Nothing outside BUILD_DIR is touched: the user's own ~/.wine stays as it is.
 
@@ -26,6 +27,30 @@ harness_profile() {
     harness_reg 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$size"
     harness_reg 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
     export VELKIS_PROFILE="$1" VELKIS_SCREEN="$size"
+}
+
+# The virtual desktop takes its size when it is created and keeps it while the
+# wineserver runs (the density applies to each new program at once). So a new size
+# needs a fresh wineserver: about 2.5 s, paid only when the size changes.
+harness_switch_profile() {
+    local want i seen= restarted=
+    want=$(harness_profile_size "$1") || { echo "unknown profile: $1" >&2; return 1; }
+    harness_profile "$1" || return 1
+    local ctl="$VELKIS_BUILD_DIR/emulator/devicectl.exe"
+    [ -f "$ctl" ] || return 0
+    for i in 1 2 3 4 5; do
+        seen=$(wine "$ctl" metrics 2>/dev/null | tr -d '\r')
+        [ "$seen" = "$want" ] && return 0
+        if [ -z "$restarted" ]; then
+            wineserver -k; wineserver -w
+            wineserver -p >>"$VELKIS_BUILD_DIR/wineserver.log" 2>&1 </dev/null
+            restarted=1
+        else
+            sleep 0.3
+        fi
+    done
+    echo "profile $1: the device screen is '$seen', expected '$want'" >&2
+    return 1
 }
 
 harness_setup() {
@@ -60,9 +85,30 @@ harness_setup() {
     harness_profile "$profile"
 }
 
+# Wine processes (programs and wineserver) of this harness's prefix.
+harness_wine_pids() {
+    local p exe
+    for p in /proc/[0-9]*; do
+        exe=$(readlink "$p/exe" 2>/dev/null) || continue
+        case "$exe" in */wine*) ;; *) continue ;; esac
+        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+    done
+}
+
 harness_teardown() {
     wineserver -k >/dev/null 2>&1
     wineserver -w >/dev/null 2>&1
+    # Nothing of the run may outlive it.
+    local i left
+    for i in 1 2 3 4 5 6 7 8 9 10; do
+        left=$(harness_wine_pids)
+        [ -z "$left" ] && break
+        sleep 0.2
+    done
+    if [ -n "$left" ]; then
+        echo "harness: stopping leftover Wine processes: $left" >&2
+        kill -9 $left 2>/dev/null
+    fi
     if [ -n "${HARNESS_STARTED_XVFB:-}" ] && [ -n "${HARNESS_XVFB_PID:-}" ]; then
         kill "$HARNESS_XVFB_PID" 2>/dev/null
         wait "$HARNESS_XVFB_PID" 2>/dev/null

@@ -44,6 +44,7 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_DESTROY:
         RemovePropW(window, emu::kCaptionOkProp);
+        RemovePropW(window, emu::kSampleReadyProp);
         if (--g_open <= 0)
             PostQuitMessage(0);
         return 0;
@@ -104,12 +105,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     sample::SetEventLogPath(log);
     sample::LogCurrentFolder();
     std::set<std::wstring> registered;
+    std::vector<HWND> windows;
     for (const emu::SampleWindowSpec& spec : specs) {
-        if (RegisterSampleClass(instance, spec.cls, registered))
-            OpenWindow(instance, spec);
+        if (RegisterSampleClass(instance, spec.cls, registered)) {
+            if (HWND w = OpenWindow(instance, spec))
+                windows.push_back(w);
+        }
     }
     if (g_open == 0)
         return 1;
+    for (HWND w : windows)
+        SetPropW(w, emu::kSampleReadyProp, reinterpret_cast<HANDLE>(1));
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -178,8 +178,11 @@ HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD st
     if (!p.handle)
         return nullptr;
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindProcessWindow(p.pid, cls, title)) != nullptr; }, timeoutMs);
-    return found;
+    WaitUntil([&] {
+        found = FindProcessWindow(p.pid, cls, title);
+        return found && GetPropW(found, emu::kSampleReadyProp);
+    }, timeoutMs);
+    return found && GetPropW(found, emu::kSampleReadyProp) ? found : nullptr;
 }
 
 void Device::SetDeviceState(const DeviceState& state)

@@ -15,18 +15,24 @@ LPARAM Point(int x, int y)
 
 bool Device::Settle(HWND window, DWORD timeoutMs)
 {
-    DWORD pid = 0;
-    if (!GetWindowThreadProcessId(window, &pid))
+    // A sent message would overtake the posted ones, so the barrier is posted too:
+    // the default handling of WM_SETICON stores the icon, which WM_GETICON shows.
+    // It is dispatched in order after what was posted before, also by the modal
+    // loop of a menu or popup that one of those messages opened.
+    DWORD_PTR original = 0, now = 0;
+    if (!SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, timeoutMs, &original))
         return false;
-    // The thread went idle after the posted messages (or entered a modal loop in
-    // one of them), then answers a sent message from that idle state.
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
-    if (process) {
-        WaitForInputIdle(process, timeoutMs);
-        CloseHandle(process);
-    }
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+    HICON marker = LoadIconW(nullptr, IDI_QUESTION);
+    if (reinterpret_cast<DWORD_PTR>(marker) == original)
+        marker = LoadIconW(nullptr, IDI_WARNING);
+    if (!PostMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(marker)))
+        return false;
+    const bool settled = WaitUntil([&] {
+        return SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, 500, &now)
+            && now == reinterpret_cast<DWORD_PTR>(marker);
+    }, timeoutMs);
+    SendMessageTimeoutW(window, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(original), SMTO_NORMAL, timeoutMs, &now);
+    return settled;
 }
 
 void Device::PressAt(HWND window, int x, int y)

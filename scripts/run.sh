@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The main job: the emulated handheld with the bar running over the system taskbar.
+#   scripts/run.sh [--profile portrait|landscape|square|hires]
+# With a display the device screen opens as a window to tap with the mouse; it runs
+# until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
+# of the device screen to build/screenshots/<profile>.png and prints the path.
+# VELKIS_RUN_BUILD_DIR picks another build tree than build/.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VELKIS_RUN_BUILD_DIR:-$root/build}
+profile=portrait
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --profile) profile=${2:-}; shift 2 || { echo "--profile needs a value" >&2; exit 2; } ;;
+        --profile=*) profile=${1#*=}; shift ;;
+        -h|--help) sed -n '2,6p' "$0"; exit 0 ;;
+        *) echo "unknown argument: $1" >&2; exit 2 ;;
+    esac
+done
+. "$root/scripts/harness.sh"
+harness_profile_size "$profile" >/dev/null || { echo "unknown profile: $profile" >&2; exit 2; }
+
+. "$root/scripts/build.sh"
+build_all "$root" "$build"
+
+interactive=${DISPLAY:+1}
+harness_setup "$build" "$profile"
+trap harness_teardown EXIT
+trap 'exit 130' INT TERM
+harness_switch_profile "$profile"
+
+ctl() { wine "$build/emulator/devicectl.exe" "$@"; }
+ctl install
+ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
+ctl start '\Program Files\Velkis\Velkis.exe'
+
+if [ -n "$interactive" ]; then
+    echo "The device screen ($profile) is open: tap it with the mouse. Close it or press Ctrl-C to stop."
+    ctl wait || true
+else
+    sleep 2
+    mkdir -p "$build/screenshots"
+    shot="$build/screenshots/$profile.png"
+    rm -f "$shot"
+    wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
+    [ -f "$shot" ] || { echo "no screenshot was written" >&2; exit 1; }
+    echo "$shot"
+fi
