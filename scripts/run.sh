@@ -30,13 +30,28 @@ trap 'exit 130' INT TERM
 harness_switch_profile "$profile"
 
 ctl() { wine "$build/emulator/devicectl.exe" "$@"; }
+desktop_alive() {
+    local p
+    for p in $(harness_wine_pids); do
+        grep -q 'explorer.exe' "/proc/$p/cmdline" 2>/dev/null && return 0
+    done
+    return 1
+}
 ctl install
 ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
 
 if [ -n "$interactive" ]; then
     echo "The device screen ($profile) is open: tap it with the mouse. Close it or press Ctrl-C to stop."
-    ctl wait || true
+    # The shell ends when the device screen is closed; if the screen's window is
+    # killed instead, its desktop process goes. Either ends the run. Waiting in the
+    # background lets Ctrl-C or a TERM reach the trap at once.
+    ctl wait &
+    waiter=$!
+    while kill -0 "$waiter" 2>/dev/null && desktop_alive; do
+        sleep 1 &
+        wait $! || true
+    done
 else
     sleep 2
     mkdir -p "$build/screenshots"
