@@ -144,3 +144,8 @@ bool WriteDeviceState(const DeviceState& state)
     RegCloseKey(key);
     return ok;
 }
+
+DWORD PlatformMajorVersion()
+{
+    return ReadDeviceDword(device_value::PlatformMajor, 5);
+}

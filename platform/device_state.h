@@ -60,3 +60,6 @@ bool WriteDeviceState(const DeviceState& state);
 
 // Writes one DWORD value of the state.
 bool WriteDeviceDword(const wchar_t* name, DWORD value);
+
+// Major version number of the platform (4 or 5 on the handhelds we run on).
+DWORD PlatformMajorVersion();

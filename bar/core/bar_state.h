@@ -8,6 +8,7 @@ constexpr UINT MSG_SHOW_MENU = WM_USER + 21;    // 0x0415: a second copy asks fo
 
 constexpr UINT_PTR TIMER_FOREGROUND = 1;
 constexpr UINT_PTR TIMER_STATUS = 2;
+constexpr UINT_PTR TIMER_CLOCK = 3;            // one-shot at the next minute's turn
 constexpr UINT kForegroundPeriodFirst = 400;    // until the first reload
 constexpr UINT kForegroundPeriod = 1000;        // after every reload
 constexpr UINT kStatusPeriod = 5000;

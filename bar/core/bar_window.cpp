@@ -3,6 +3,7 @@
 #include "bar/core/bar_state.h"
 #include "bar/core/paint.h"
 #include "bar/core/stylus.h"
+#include "bar/config/buttons.h"
 #include "bar/config/settings.h"
 #include "bar/config/skin.h"
 #include "bar/actions/bar_menu.h"
@@ -45,12 +46,28 @@ LRESULT OnDestroy()
     return 0;
 }
 
+// The clock shows the time of the last paint; one tick at the next minute's turn
+// keeps it from lagging without repainting more often than the minute changes.
+void ScheduleClockRepaint(HWND window)
+{
+    int slot = FindSlotById(buttonTable, BUTTON_CLOCK);
+    if (slot < 0 || !buttonTable.slots[slot].shown) {
+        KillTimer(window, TIMER_CLOCK);
+        return;
+    }
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    UINT untilNextMinute = (60 - now.wSecond) * 1000 - now.wMilliseconds + 20;
+    SetTimer(window, TIMER_CLOCK, untilNextMinute, nullptr);
+}
+
 LRESULT OnPaint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     PaintBar(window, dc);
     EndPaint(window, &paint);
+    ScheduleClockRepaint(window);
     return 0;
 }
 
@@ -60,6 +77,8 @@ LRESULT OnTimer(HWND window, WPARAM id)
         CheckForeground(window);
     else if (id == TIMER_STATUS)
         RefreshStatusIndicators();
+    else if (id == TIMER_CLOCK)
+        RepaintNow(window);
     return 0;
 }
 

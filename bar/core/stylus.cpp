@@ -1,11 +1,57 @@
-// Stylus handling of the bar.
+// Stylus handling of the bar: presses show pressed images, releases act.
 #include "bar/core/stylus.h"
+#include "bar/config/buttons.h"
+#include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
+#include "bar/core/clock.h"
+#include "bar/actions/bar_menu.h"
+#include "bar/actions/close_button.h"
+#include "bar/status/indicators.h"
+#include "bar/status/popups.h"
 #include "platform/shell_windows.h"
 
-void OnStylusDown(HWND window, WPARAM, LPARAM)
+namespace {
+
+POINT PointOf(LPARAM lParam)
 {
-    // A press while a menu or popup is open only closes it.
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+LPARAM PackPoint(POINT point)
+{
+    return MAKELPARAM(point.x, point.y);
+}
+
+HWND Taskbar(HWND bar)
+{
+    return GetParent(bar);
+}
+
+void PostToTaskbar(HWND bar, UINT message, void (*tapPoint)(HWND, POINT*))
+{
+    POINT point;
+    tapPoint(bar, &point);
+    PostMessageW(Taskbar(bar), message, 1, PackPoint(point));
+}
+
+bool InRect(const RECT& r, POINT p)
+{
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+ButtonRecord& CurrentSignal()
+{
+    return signalImages.levels[SignalLevel];
+}
+
+void ClearSignalPressed()
+{
+    for (ButtonRecord& record : signalImages.levels)
+        record.pressed = FALSE;
+}
+
+void ClosePopupsAndMenus()
+{
     if (FindWindowW(PopupMenuClassName(), nullptr) || volumePopupWindow || batteryPopupWindow) {
         ignoreTap = true;
         if (volumePopupWindow)
@@ -15,11 +61,114 @@ void OnStylusDown(HWND window, WPARAM, LPARAM)
     } else {
         ignoreTap = false;
     }
+}
+
+void ActOnPress(HWND window, WPARAM wParam, LPARAM lParam, int id)
+{
+    switch (id) {
+    case BUTTON_START_MENU:
+        ignoreTap = true;
+        PostMessageW(Taskbar(window), WM_LBUTTONDOWN, wParam, lParam);
+        break;
+    case BUTTON_CONNECTION:
+    case BUTTON_DISCONNECT:
+        PostToTaskbar(window, WM_LBUTTONDOWN, ConnectionTapPoint);
+        break;
+    case BUTTON_CLOCK:
+        PostToTaskbar(window, WM_LBUTTONDOWN, ClockTapPoint);
+        break;
+    default:
+        break;
+    }
+}
+
+void ActOnRelease(HWND window, WPARAM wParam, LPARAM lParam, int id)
+{
+    switch (id) {
+    case BUTTON_START_MENU:
+        PostMessageW(Taskbar(window), WM_LBUTTONUP, wParam, lParam);
+        break;
+    case BUTTON_MENU: {
+        POINT screen = PointOf(lParam);
+        ClientToScreen(window, &screen);
+        ShowBarMenu(window, screen.x, 26 * ScaleFactor);
+        break;
+    }
+    case BUTTON_CLOSE:
+    case BUTTON_OK:
+        PressSystemCloseButton(window);
+        break;
+    case BUTTON_VOLUME:
+    case BUTTON_MUTE:
+        if (!volumePopupWindow)
+            OpenVolumePopup();
+        break;
+    case BUTTON_BATTERY:
+        if (!batteryPopupWindow)
+            OpenBatteryPopup();
+        break;
+    case BUTTON_HOME:
+        BringTodayScreenForward();
+        break;
+    case BUTTON_CONNECTION:
+    case BUTTON_DISCONNECT:
+        PostToTaskbar(window, WM_LBUTTONUP, ConnectionTapPoint);
+        break;
+    case BUTTON_CLOCK:
+        PostToTaskbar(window, WM_LBUTTONUP, ClockTapPoint);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+int HitTestButton(POINT point, bool* enabled)
+{
+    for (const ButtonRecord& record : buttonTable.slots) {
+        if (record.shown && InRect(record.rect, point)) {
+            if (enabled)
+                *enabled = record.enabled != FALSE;
+            return record.id;
+        }
+    }
+    return -1;
+}
+
+void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    POINT point = PointOf(lParam);
+    ClosePopupsAndMenus();
+    if (!ignoreTap) {
+        bool enabled = false;
+        ActOnPress(window, wParam, lParam, HitTestButton(point, &enabled));
+    }
+    for (ButtonRecord& record : buttonTable.slots)
+        if (InRect(record.rect, point))
+            record.pressed = TRUE;
+    if (PhoneEdition && InRect(CurrentSignal().rect, point)) {
+        PostToTaskbar(window, WM_LBUTTONDOWN, SignalTapPoint);
+        ClearSignalPressed();
+        CurrentSignal().pressed = TRUE;
+    }
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
 }
 
-void OnStylusUp(HWND window, WPARAM, LPARAM)
+void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam)
 {
+    POINT point = PointOf(lParam);
+    bool enabled = false;
+    int id = HitTestButton(point, &enabled);
+    if (enabled && !ignoreTap && id >= BUTTON_START_MENU && id <= BUTTON_CLOCK)
+        ActOnRelease(window, wParam, lParam, id);
+    if (PhoneEdition) {
+        if (InRect(CurrentSignal().rect, point))
+            PostToTaskbar(window, WM_LBUTTONUP, SignalTapPoint);
+        ClearSignalPressed();
+    }
+    for (ButtonRecord& record : buttonTable.slots)
+        record.pressed = FALSE;
     InvalidateRect(window, nullptr, FALSE);
 }

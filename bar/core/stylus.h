@@ -2,5 +2,8 @@
 #pragma once
 #include <windows.h>
 
+// The ButtonId of the first shown slot whose rectangle holds the point, or -1.
+int HitTestButton(POINT point, bool* enabled);
+
 void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam);
 void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam);

@@ -9,6 +9,7 @@
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
 #include "tests/unit/fake_taskbar.h"
+#include "tests/unit/gdi_count.h"
 #include "tests/unit/image_files.h"
 #include "tests/unit/ini_test_folder.h"
 
@@ -288,10 +289,11 @@ TEST_F(SettingsLoadTest, HundredReloadsLeakNoGdiObjects)
 {
     WriteSkin(kFullSkin);
     Load();
-    DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    int before = GdiObjectCount();
+    ASSERT_GT(before, 0);
     for (int i = 0; i < 100; ++i)
         Load();
-    DWORD after = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    int after = GdiObjectCount();
     EXPECT_EQ(after, before);
     ReleaseSkin();
     EXPECT_EQ(buttonTable.slots[1].normalImage, nullptr);

@@ -1,0 +1,178 @@
+// The bar's clock and the system taskbar's clock geometry.
+#include "bar/core/clock.h"
+#include "bar/config/fonts.h"
+#include "bar/core/bar_state.h"
+#include "platform/device_state.h"
+#include <cwchar>
+
+namespace {
+
+constexpr int kClockTextCapacity = 20;
+constexpr wchar_t kShellKey[] = L"Software\\Microsoft\\Shell";
+constexpr wchar_t kTaskBarKey[] = L"Software\\Microsoft\\Shell\\TaskBar";
+constexpr DWORD kAbsent = static_cast<DWORD>(-1);
+
+bool TodayInFront()
+{
+    wchar_t className[60] = L"";
+    HWND foreground = GetForegroundWindow();
+    if (foreground)
+        GetClassNameW(foreground, className, 60);
+    return wcscmp(className, L"DesktopExplorerWindow") == 0;
+}
+
+int MeasureClockText(bool date, bool bold)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t text[kClockTextCapacity] = L"";
+    if (date)
+        GetDateFormatW(kSystemDefaultLocale, DATE_SHORTDATE, &now, nullptr, text, kClockTextCapacity);
+    else
+        FormatClockText(now, text, kClockTextCapacity);
+    HFONT font = ClockFont(bold);
+    HDC dc = GetDC(barWindow);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    SelectObject(dc, old);
+    ReleaseDC(barWindow, dc);
+    DeleteObject(font);
+    return size.cx;
+}
+
+} // namespace
+
+void FormatClockText(const SYSTEMTIME& time, wchar_t* out, int capacity)
+{
+    if (capacity <= 0)
+        return;
+    if (!GetTimeFormatW(kSystemDefaultLocale, TIME_NOSECONDS | TIME_NOTIMEMARKER, &time, nullptr, out, capacity))
+        out[0] = L'\0';
+}
+
+void DrawClock(HDC dc, RECT* rect, int* rightEdge)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t text[kClockTextCapacity];
+    FormatClockText(now, text, kClockTextCapacity);
+
+    COLORREF oldColor = SetTextColor(dc, timerFont.color);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, timerFont.font ? timerFont.font : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size = {0, 0};
+    int length = lstrlenW(text);
+    GetTextExtentPoint32W(dc, text, length, &size);
+    *rightEdge -= size.cx;
+    *rect = RECT{*rightEdge, 0, *rightEdge + size.cx, 26 * ScaleFactor};
+    if (length > 0)
+        DrawTextW(dc, text, length, rect, DT_VCENTER);
+    SetTextColor(dc, oldColor);
+    SelectObject(dc, oldFont);
+}
+
+DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
+{
+    HKEY key;
+    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return kAbsent;
+    DWORD value = 0, type = 0, size = sizeof(value);
+    LONG result = RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+    RegCloseKey(key);
+    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(value))
+        return kAbsent;
+    return value;
+}
+
+HFONT ClockFont(bool bold)
+{
+    LOGFONTW logFont = {};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(logFont), &logFont);
+    HDC screen = GetDC(nullptr);
+    int logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    logFont.lfHeight = -static_cast<int>(logPixelsY / 9.0 + 0.5);
+    logFont.lfWidth = 0;
+    if (bold)
+        logFont.lfWeight = FW_BOLD;
+    return CreateFontIndirectW(&logFont);
+}
+
+int DigitalClockWidthFor(DWORD tbOpt, int (*measure)(bool date, bool bold))
+{
+    if (tbOpt == 0)
+        return 0;
+    if (tbOpt == 1 || tbOpt == kAbsent)
+        return measure(false, true);
+    if (tbOpt == 2)
+        return measure(true, false);
+    int time = measure(false, false);
+    int date = measure(true, false);
+    return time > date ? time : date;
+}
+
+int DigitalClockWidth()
+{
+    return DigitalClockWidthFor(ReadRegistryDword(HKEY_LOCAL_MACHINE, kShellKey, L"TBOpt"), MeasureClockText);
+}
+
+int SystemClockWidthFor(const ClockSettings& settings, int scaleFactor, int (*digitalWidth)())
+{
+    bool limited = settings.limitedClock != 0;   // absent (-1) counts as limited
+    if (settings.analogClock == 1 || settings.analogClock == kAbsent) {
+        if (settings.majorVersion >= 5 && limited && !settings.todayInFront)
+            return 0;
+        return 20 * scaleFactor;
+    }
+    if (settings.majorVersion < 5)
+        return digitalWidth();
+    if (!limited || settings.todayInFront)
+        return digitalWidth();
+    return 0;
+}
+
+int SystemClockWidth()
+{
+    ClockSettings settings;
+    settings.analogClock = ReadRegistryDword(HKEY_CURRENT_USER, kShellKey, L"AnalogClock");
+    settings.majorVersion = PlatformMajorVersion();
+    settings.todayInFront = TodayInFront();
+    settings.limitedClock = ReadRegistryDword(HKEY_LOCAL_MACHINE, kTaskBarKey, L"LimitedClock");
+    return SystemClockWidthFor(settings, ScaleFactor, DigitalClockWidth);
+}
+
+TapPoints TapPointsFor(int right, int scaleFactor, int clockWidth, bool phone)
+{
+    int s = scaleFactor;
+    int y = 13 * s;
+    TapPoints points;
+    points.connection = POINT{right - (phone ? 50 : 30) * s - clockWidth - 28 * s, y};
+    points.signal = POINT{right - 30 * s - clockWidth - 28 * s, y};
+    points.clock = POINT{clockWidth != 0 ? right - clockWidth / 2 - 28 * s : -10, y};
+    return points;
+}
+
+namespace {
+TapPoints CurrentTapPoints(HWND bar)
+{
+    RECT r;
+    GetClientRect(bar, &r);
+    return TapPointsFor(r.right, ScaleFactor, SystemClockWidth(), PhoneEdition);
+}
+}
+
+void ConnectionTapPoint(HWND bar, POINT* point)
+{
+    *point = CurrentTapPoints(bar).connection;
+}
+
+void ClockTapPoint(HWND bar, POINT* point)
+{
+    *point = CurrentTapPoints(bar).clock;
+}
+
+void SignalTapPoint(HWND bar, POINT* point)
+{
+    *point = CurrentTapPoints(bar).signal;
+}

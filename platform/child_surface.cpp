@@ -1,0 +1,145 @@
+// A stand-in surface for child windows of other processes' windows.
+#include "platform/child_surface.h"
+
+namespace {
+
+constexpr wchar_t kSurfaceClass[] = L"ChildWindowSurface";
+constexpr wchar_t kSurfaceProperty[] = L"ChildWindowSurface";
+constexpr UINT_PTR kFollowTimer = 1;
+constexpr UINT kFollowPeriod = 100;
+
+struct Surface {
+    HWND child;
+    HBITMAP picture;
+    int width;
+    int height;
+};
+
+Surface* SurfaceOf(HWND window)
+{
+    return reinterpret_cast<Surface*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void OnSurfacePaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    Surface* surface = SurfaceOf(window);
+    if (surface && surface->picture) {
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(memory, surface->picture);
+        BitBlt(dc, 0, 0, surface->width, surface->height, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+    }
+    EndPaint(window, &paint);
+}
+
+// The surface lives as long as its child and is shown only while the child is.
+void OnFollowTimer(HWND window)
+{
+    Surface* surface = SurfaceOf(window);
+    if (!surface || !IsWindow(surface->child)) {
+        DestroyWindow(window);
+        return;
+    }
+    bool visible = IsWindowVisible(surface->child) != FALSE;
+    if (visible != (IsWindowVisible(window) != FALSE))
+        ShowWindow(window, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+LRESULT CALLBACK SurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_PAINT:
+        OnSurfacePaint(window);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+        if (Surface* surface = SurfaceOf(window))
+            PostMessageW(surface->child, message, wParam, lParam);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kFollowTimer)
+            OnFollowTimer(window);
+        return 0;
+    case WM_NCDESTROY:
+        if (Surface* surface = SurfaceOf(window)) {
+            if (IsWindow(surface->child))
+                RemovePropW(surface->child, kSurfaceProperty);
+            if (surface->picture)
+                DeleteObject(surface->picture);
+            delete surface;
+            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+bool ParentInOtherProcess(HWND child)
+{
+    HWND parent = GetParent(child);
+    if (!parent)
+        return false;
+    DWORD process = 0;
+    GetWindowThreadProcessId(parent, &process);
+    return process != GetCurrentProcessId();
+}
+
+HWND CreateSurface(HWND child)
+{
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = SurfaceProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kSurfaceClass;
+    RegisterClassW(&windowClass);   // fails harmlessly when already registered
+    HWND window = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kSurfaceClass, L"",
+                                  WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, nullptr);
+    if (!window)
+        return nullptr;
+    Surface* surface = new Surface{child, nullptr, 0, 0};
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(surface));
+    SetPropW(child, kSurfaceProperty, window);
+    SetTimer(window, kFollowTimer, kFollowPeriod, nullptr);
+    return window;
+}
+
+} // namespace
+
+void PresentChildWindow(HWND child, HDC source, int width, int height)
+{
+    if (width <= 0 || height <= 0 || !ParentInOtherProcess(child))
+        return;
+    HWND window = static_cast<HWND>(GetPropW(child, kSurfaceProperty));
+    if (!window || !IsWindow(window))
+        window = CreateSurface(child);
+    Surface* surface = window ? SurfaceOf(window) : nullptr;
+    if (!surface)
+        return;
+
+    if (!surface->picture || surface->width != width || surface->height != height) {
+        if (surface->picture)
+            DeleteObject(surface->picture);
+        surface->picture = CreateCompatibleBitmap(source, width, height);
+        surface->width = width;
+        surface->height = height;
+    }
+    HDC memory = CreateCompatibleDC(source);
+    HGDIOBJ old = SelectObject(memory, surface->picture);
+    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+
+    POINT origin = {0, 0};
+    ClientToScreen(child, &origin);
+    SetWindowPos(window, HWND_TOPMOST, origin.x, origin.y, width, height,
+                 SWP_NOACTIVATE | (IsWindowVisible(child) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
