@@ -1,10 +1,54 @@
 // Close or OK for the foreground application, through the system taskbar's button.
 #include "bar/actions/close_button.h"
+#include "bar/actions/task_window.h"
+#include "bar/config/buttons.h"
+#include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
+
+int CloseButtonState = -1;
+bool closePairInUse = true;
+
+namespace {
+
+constexpr DWORD kCaptionOkBit = 0x80000000;
+constexpr DWORD kFramedBits = 0x40C00000;   // child, caption
+
+void SetButton(int id, bool shown, bool enabled)
+{
+    int slot = FindSlotById(buttonTable, id);
+    if (slot < 0)
+        return;
+    buttonTable.slots[slot].shown = shown;
+    buttonTable.slots[slot].enabled = enabled;
+}
+
+} // namespace
+
+int CloseButtonStateFor(bool task, DWORD style, DWORD exStyle)
+{
+    bool framed = (style & kFramedBits) != 0;
+    if (exStyle & kCaptionOkBit)
+        return framed ? 0 : 2;
+    if ((!task && (style & WS_MAXIMIZEBOX)) || framed)
+        return 0;
+    return 1;
+}
 
 bool UpdateCloseButtonState()
 {
-    return false;
+    HWND foreground = GetForegroundWindow();
+    bool task = foreground && QueryTaskWindow(foreground, nullptr, nullptr, nullptr, nullptr);
+    DWORD style = foreground ? static_cast<DWORD>(GetWindowLongW(foreground, GWL_STYLE)) : 0;
+    DWORD exStyle = foreground ? static_cast<DWORD>(GetWindowLongW(foreground, GWL_EXSTYLE)) : 0;
+    int state = CloseButtonStateFor(task, style, exStyle);
+    // A pair the user switched off stays off.
+    if (closePairInUse) {
+        SetButton(BUTTON_OK, state == 2, state == 2);
+        SetButton(BUTTON_CLOSE, state != 2, state == 1);
+    }
+    bool changed = state != CloseButtonState;
+    CloseButtonState = state;
+    return changed;
 }
 
 void PressSystemCloseButton(HWND bar)

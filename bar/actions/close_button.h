@@ -2,8 +2,17 @@
 #pragma once
 #include <windows.h>
 
-// Re-evaluates the state; returns whether it changed.
+// -1 unknown, 0 close shown but disabled, 1 close enabled, 2 OK shown and enabled.
+extern int CloseButtonState;
+
+// Whether the Display setting left the close/OK pair on the bar; taken by each load.
+extern bool closePairInUse;
+
+// Re-evaluates the buttons for the foreground window; returns whether the state changed.
 bool UpdateCloseButtonState();
+
+// The state for a foreground window's task flag and styles.
+int CloseButtonStateFor(bool task, DWORD style, DWORD exStyle);
 
 // Presses the system taskbar's close/OK button at its right end.
 void PressSystemCloseButton(HWND bar);

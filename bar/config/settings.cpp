@@ -67,6 +67,13 @@ void TakeImageSizes()
     }
 }
 
+// A hand-written Order may leave a button out of the table altogether.
+bool IsShown(int id)
+{
+    int slot = FindSlotById(buttonTable, id);
+    return slot >= 0 && buttonTable.slots[slot].shown;
+}
+
 } // namespace
 
 void ApplyOrder()
@@ -103,6 +110,7 @@ void LoadSettings()
     settingsLoaded = true;
     ApplySkinScale(settingsPaths.skinPath, ScaleFactor);
     ApplyVisibility();
+    closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
 
     RefreshStatusIndicators();
     lastForegroundWindow = GetForegroundWindow();

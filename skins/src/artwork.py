@@ -131,7 +131,8 @@ def start_glyph(canvas, g, width, pressed):
     canvas.paint(tile & g.rbox(0, 0, 26, 12), WHITE, 0.1)
     dots = [g.circle(13 + dx * 4.2, 13 + dy * 4.2, 1.35) for dy in (-1, 0, 1) for dx in (-1, 0, 1)]
     canvas.paint(R.union(*dots), WHITE)
-    canvas.paint(_letters(g, 26.5, _ink(pressed), 1.55), _ink(pressed))
+    if width >= 50:
+        canvas.paint(_letters(g, 26.5, _ink(pressed), 1.55), _ink(pressed))
 
 
 # --- buttons -----------------------------------------------------------------------

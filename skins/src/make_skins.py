@@ -22,7 +22,7 @@ KEY = (255, 0, 255)
 
 # (skin key stem, file stem, design width at scale 1, glyph)
 BUTTONS = [
-    ("Start Menu", "start", 60, A.start_glyph),
+    ("Start Menu", "start", 26, A.start_glyph),  # the title takes the rest of the start area
     ("Menu", "menu", 20, A.menu_glyph),
     ("Close", "close", 20, A.close_glyph),
     ("OK", "ok", 20, A.ok_glyph),
