@@ -18,6 +18,10 @@ constexpr wchar_t kSignalBubble[] = L"Signal";
 constexpr wchar_t kVolumeBubble[] = L"Volume";
 constexpr wchar_t kClockBubble[] = L"Clock";
 
+// Set on the system taskbar once the shell has drawn its windows and started the
+// start-up folder.
+constexpr wchar_t kShellReadyProp[] = L"HHShellReady";
+
 // Registered message posted to the system taskbar: soft-reset the device (every
 // device process ends, a new shell starts and runs the start-up folder).
 constexpr wchar_t kResetMessage[] = L"HHEmu_Reset";

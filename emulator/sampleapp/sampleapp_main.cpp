@@ -40,6 +40,7 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         sample::LogEvent(window, "close", wParam);
         break;
     case WM_LBUTTONDOWN:
+        Sleep(20);   // a slow handler, so a test that does not wait for it shows
         sample::LogEvent(window, "down", lParam);
         return 0;
     case WM_DESTROY:

@@ -52,6 +52,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     if (!emu::RegisterPopupClasses(instance) || !emu::CreateToday(instance) || !emu::CreateTaskbar(instance))
         return 1;
     emu::RunStartUpFolder();
+    SetPropW(emu::Shell().taskbar, emu::kShellReadyProp, reinterpret_cast<HANDLE>(1));
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

@@ -101,6 +101,7 @@ LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;   // the taskbar stays; only a reset or the end of the shell removes it
     case WM_DESTROY:
         KillTimer(window, kLookTimer);
+        RemovePropW(window, kShellReadyProp);
         PostQuitMessage(0);
         return 0;
     }

@@ -51,7 +51,10 @@ int Boot(int argc, wchar_t** argv)
     }
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    if (!WaitForShellWindow(emu::kTaskbarClass, 15000) || !WaitForShellWindow(emu::kTodayClass, 5000)) {
+    HWND taskbar = WaitForShellWindow(emu::kTaskbarClass, 15000);
+    for (DWORD start = GetTickCount(); taskbar && !GetPropW(taskbar, emu::kShellReadyProp) && GetTickCount() - start < 5000;)
+        Sleep(20);
+    if (!taskbar || !GetPropW(taskbar, emu::kShellReadyProp) || !WaitForShellWindow(emu::kTodayClass, 5000)) {
         std::fwprintf(stderr, L"devicectl boot: the shell did not show its windows\n");
         return 1;
     }

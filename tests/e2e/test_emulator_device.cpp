@@ -158,3 +158,16 @@ TEST(EmulatorDevice, ScreenHasTheProfileSizeAndShowsTaskbarAndToday)
     ASSERT_TRUE(found);
     EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
 }
+
+TEST(EmulatorDevice, TheBarStartsAsAChildOfTheSystemTaskbar)
+{
+    kit::Device d;
+    ASSERT_TRUE(d.Ready());
+    HWND bar = d.StartBar();
+    ASSERT_NE(bar, nullptr) << "Velkis.exe shows its \"VelkisClass\" window over the taskbar";
+    EXPECT_EQ(GetParent(bar), d.Taskbar());
+    DWORD barPid = 0, shellPid = 0;
+    GetWindowThreadProcessId(bar, &barPid);
+    GetWindowThreadProcessId(d.Taskbar(), &shellPid);
+    EXPECT_NE(barPid, shellPid);
+}

@@ -89,8 +89,9 @@ bool Device::StartShell()
         return false;
     }
     taskbar_ = WaitForWindow(emu::kTaskbarClass, nullptr, nullptr, 15000);
+    WaitUntil([&] { return taskbar_ && GetPropW(taskbar_, emu::kShellReadyProp); }, 5000);
     today_ = WaitForWindow(emu::kTodayClass, emu::kTodayTitle, nullptr, 5000);
-    if (!taskbar_ || !today_) {
+    if (!taskbar_ || !today_ || !GetPropW(taskbar_, emu::kShellReadyProp)) {
         Fail(L"the shell did not show the system taskbar and the Today screen");
         return false;
     }
@@ -197,7 +198,7 @@ bool Device::Reset(DWORD timeoutMs)
         return false;
     const bool ok = WaitUntil([&] {
         HWND t = FindWindowW(emu::kTaskbarClass, nullptr);
-        return t && t != oldTaskbar && IsWindow(t) && FindWindowW(emu::kTodayClass, emu::kTodayTitle);
+        return t && t != oldTaskbar && GetPropW(t, emu::kShellReadyProp) && FindWindowW(emu::kTodayClass, emu::kTodayTitle);
     }, timeoutMs);
     taskbar_ = FindWindowW(emu::kTaskbarClass, nullptr);
     today_ = FindWindowW(emu::kTodayClass, emu::kTodayTitle);

@@ -100,8 +100,9 @@ public:
     void PressAt(HWND window, int x, int y);
     void ReleaseAt(HWND window, int x, int y);
     // Returns once window's thread has handled what was posted to it before (or
-    // runs a modal loop that one of those messages opened). Uses the window's small
-    // icon as a barrier and restores it afterwards.
+    // runs a modal loop that one of those messages opened). The barrier is a
+    // repaint of one pixel of the window, which a thread does only with no posted
+    // message left.
     bool Settle(HWND window, DWORD timeoutMs = 3000);
 
     // Events of every sample window this device opened, in order.

@@ -15,24 +15,18 @@ LPARAM Point(int x, int y)
 
 bool Device::Settle(HWND window, DWORD timeoutMs)
 {
-    // A sent message would overtake the posted ones, so the barrier is posted too:
-    // the default handling of WM_SETICON stores the icon, which WM_GETICON shows.
-    // It is dispatched in order after what was posted before, also by the modal
-    // loop of a menu or popup that one of those messages opened.
-    DWORD_PTR original = 0, now = 0;
-    if (!SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, timeoutMs, &original))
+    // A sent message would overtake the posted ones, so the barrier is a paint:
+    // a thread takes WM_PAINT only when no posted message is left, and a modal loop
+    // that one of those messages opened dispatches it as well. A pixel of the
+    // window is invalidated and the barrier is passed once nothing is left to paint.
+    if (!IsWindowVisible(window)) {
+        DWORD_PTR ignored = 0;
+        return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &ignored) != 0;
+    }
+    RECT pixel{0, 0, 1, 1};
+    if (!InvalidateRect(window, &pixel, FALSE))
         return false;
-    HICON marker = LoadIconW(nullptr, IDI_QUESTION);
-    if (reinterpret_cast<DWORD_PTR>(marker) == original)
-        marker = LoadIconW(nullptr, IDI_WARNING);
-    if (!PostMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(marker)))
-        return false;
-    const bool settled = WaitUntil([&] {
-        return SendMessageTimeoutW(window, WM_GETICON, ICON_SMALL, 0, SMTO_NORMAL, 500, &now)
-            && now == reinterpret_cast<DWORD_PTR>(marker);
-    }, timeoutMs);
-    SendMessageTimeoutW(window, WM_SETICON, ICON_SMALL, static_cast<LPARAM>(original), SMTO_NORMAL, timeoutMs, &now);
-    return settled;
+    return WaitUntil([&] { return !IsWindow(window) || !GetUpdateRect(window, nullptr, FALSE); }, timeoutMs);
 }
 
 void Device::PressAt(HWND window, int x, int y)
