@@ -42,7 +42,7 @@ harness_switch_profile() {
         seen=$(wine "$ctl" metrics 2>/dev/null | tr -d '\r')
         [ "$seen" = "$want" ] && return 0
         if [ -z "$restarted" ]; then
-            wineserver -k; wineserver -w
+            wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1
             wineserver -p >>"$VELKIS_BUILD_DIR/wineserver.log" 2>&1 </dev/null
             restarted=1
         else
@@ -88,6 +88,7 @@ harness_setup() {
 # Wine processes (programs and wineserver) of this harness's prefix.
 harness_wine_pids() {
     local p exe
+    [ -n "${WINEPREFIX:-}" ] || return 0
     for p in /proc/[0-9]*; do
         exe=$(readlink "$p/exe" 2>/dev/null) || continue
         case "$exe" in */wine*) ;; *) continue ;; esac
