@@ -312,6 +312,13 @@ TEST_F(SettingsLoadTest, AnEditedSkinShowsAfterTheUpdateMessage)
     // The reload ran inside the send.
     EXPECT_EQ(Button(BUTTON_MENU).width, 33);
 
+    IniTestFolder::Write(ConfigPath(), "[Settings]\nTheme File=" + Narrow(SkinPath()) +
+                                           "\n[TopBar Settings]\nOrder=signal,connection,home,volume,battery,clock,menu,close"
+                                           "\nDisplay=00000000\n");
+    SendMessageW(barWindow, updateMessageId, 0, 0);
+    for (const ButtonRecord& record : buttonTable.slots)
+        EXPECT_TRUE(record.id == BUTTON_START_MENU || !record.shown) << record.id;
+
     DestroyWindow(barWindow);
     barWindow = nullptr;
     MSG msg;

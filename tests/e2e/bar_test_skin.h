@@ -1,0 +1,47 @@
+// A test skin of solid, distinct colours, so that pixels tell which button lies where.
+#pragma once
+#include <windows.h>
+#include <string>
+#include "tests/kit/device.h"
+
+namespace bartest {
+
+// Colours of the test skin (bodies; every button image has a magenta top-left key pixel).
+constexpr COLORREF kPortrait = RGB(10, 20, 30);
+constexpr COLORREF kLandscape = RGB(30, 20, 10);
+constexpr COLORREF kStart = RGB(200, 200, 0);
+constexpr COLORREF kMenu = RGB(0, 0, 200);
+constexpr COLORREF kClose = RGB(0, 200, 200);
+constexpr COLORREF kClosePressed = RGB(250, 250, 250);
+constexpr COLORREF kOk = RGB(150, 90, 40);
+constexpr COLORREF kVolume = RGB(100, 0, 0);
+constexpr COLORREF kMute = RGB(0, 100, 0);
+constexpr COLORREF kBattery = RGB(0, 0, 100);
+constexpr COLORREF kHome = RGB(100, 100, 0);
+constexpr COLORREF kConnection = RGB(0, 100, 100);
+constexpr COLORREF kDisconnect = RGB(100, 0, 100);
+constexpr COLORREF kTitleText = RGB(0, 255, 0);
+
+// Pixel widths at scale 1 (the skin is HiRes 0, so a scale-2 screen doubles them).
+constexpr int kStartWidth = 26;
+constexpr int kMenuWidth = 20;
+constexpr int kCloseWidth = 21;
+constexpr int kOkWidth = 22;
+constexpr int kVolumeWidth = 23;
+constexpr int kMuteWidth = 24;
+constexpr int kBatteryWidth = 25;
+constexpr int kHomeWidth = 19;
+constexpr int kConnectionWidth = 18;
+constexpr int kDisconnectWidth = 17;
+
+// Installs the skin under \Program Files\Velkis\Themes\Test and a config.ini that
+// selects it with the given Order and Display.
+bool InstallTestSkin(kit::Device& device, const char* order, const char* display);
+
+// Whether two colours are equal within a small tolerance (the screen may be 16-bit).
+bool Near(COLORREF a, COLORREF b);
+
+// Waits until the screen pixel has colour c (bounded); returns the last colour seen.
+COLORREF WaitForPixel(kit::Device& device, int x, int y, COLORREF c, DWORD timeoutMs = 3000);
+
+} // namespace bartest

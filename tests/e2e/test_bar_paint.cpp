@@ -1,0 +1,161 @@
+// What the bar shows on the device screen, read back pixel by pixel, at every screen profile.
+#include <gtest/gtest.h>
+#include "tests/e2e/bar_test_skin.h"
+#include "tests/kit/device.h"
+
+using kit::Device;
+using namespace bartest;
+
+namespace {
+
+// Every button named once: a partial list keeps loaded records in the free slots.
+constexpr const char* kFullOrder = "connection,home,volume,battery,clock,menu,close";
+
+struct Expected {
+    const char* name;
+    int left;    // at scale 1, from the right edge's layout
+    int width;
+    COLORREF colour;
+};
+
+// Checks the middle of each expected button (positions at scale 1 measured from the
+// right edge of the bar).
+void ExpectButtons(Device& device, int right, std::initializer_list<Expected> buttons)
+{
+    int s = device.Scale();
+    for (const Expected& b : buttons) {
+        int x = right - (b.left - b.width / 2) * s;
+        COLORREF seen = WaitForPixel(device, x, 13 * s, b.colour);
+        EXPECT_TRUE(Near(seen, b.colour)) << b.name << " at x " << x << ": seen 0x" << std::hex << seen;
+    }
+}
+
+int ScreenRight(Device& device)
+{
+    return device.Screen().cx;
+}
+
+COLORREF Background(Device& device)
+{
+    SIZE screen = device.Screen();
+    return screen.cx > screen.cy ? kLandscape : kPortrait;
+}
+
+} // namespace
+
+TEST(BarPaint, ButtonsStandInOrderFromTheStartButtonToTheRightEdge)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    options.state.internetConnected = false;   // the connection pair shows disconnect
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    // Clock hidden so that every place is known exactly.
+    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "1111011"));
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    int right = ScreenRight(device);
+    int s = device.Scale();
+    RECT client;
+    GetClientRect(bar, &client);
+    EXPECT_EQ(client.right, right);
+    EXPECT_EQ(client.bottom, 26 * s);
+
+    // From the right edge: close, menu, battery, volume, home, disconnect.
+    int x = 0;
+    ExpectButtons(device, right, {
+        {"close", x += kCloseWidth, kCloseWidth, kClose},
+        {"menu", x += kMenuWidth, kMenuWidth, kMenu},
+        {"battery", x += kBatteryWidth, kBatteryWidth, kBattery},
+        {"volume", x += kVolumeWidth, kVolumeWidth, kVolume},
+        {"home", x += kHomeWidth, kHomeWidth, kHome},
+        {"disconnect", x += kDisconnectWidth, kDisconnectWidth, kDisconnect},
+    });
+    EXPECT_TRUE(Near(device.Pixel(kStartWidth * s / 2, 13 * s), kStart));
+    // Key-coloured corners leave the background visible.
+    EXPECT_TRUE(Near(device.Pixel(right - kCloseWidth * s, 0), Background(device)));
+    // The title lies between the start button and the leftmost button.
+    EXPECT_TRUE(Near(device.Pixel((kStartWidth + 2) * s, 25 * s), Background(device)));
+    device.SavePng(L"bar-order-" + std::to_wstring(right) + L".png", RECT{0, 0, right, 26 * s});
+}
+
+TEST(BarPaint, HiddenButtonsTakeNoRoomAndADisabledCloseKeepsItsPlace)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0101011"));   // home, battery and menu, close
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    int right = ScreenRight(device);
+    // Volume and the clock are hidden: home stands right beside battery.
+    ExpectButtons(device, right, {
+        {"close", kCloseWidth, kCloseWidth, kClose},
+        {"menu", kCloseWidth + kMenuWidth, kMenuWidth, kMenu},
+        {"battery", kCloseWidth + kMenuWidth + kBatteryWidth, kBatteryWidth, kBattery},
+        {"home", kCloseWidth + kMenuWidth + kBatteryWidth + kHomeWidth, kHomeWidth, kHome},
+    });
+
+    // A framed foreground window disables close: its place shows the background.
+    HWND app = device.OpenSampleWindow(L"Framed", L"SampleApp", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
+    ASSERT_TRUE(app);
+    SetForegroundWindow(app);
+    int s = device.Scale();
+    COLORREF seen = WaitForPixel(device, right - kCloseWidth * s / 2, 13 * s, Background(device));
+    EXPECT_TRUE(Near(seen, Background(device))) << std::hex << seen;
+    ExpectButtons(device, right, {{"menu", kCloseWidth + kMenuWidth, kMenuWidth, kMenu}});
+
+    // A tap on the disabled close does nothing.
+    device.ClearTaskbarTaps();
+    device.Tap(bar, right - kCloseWidth * s / 2, 13 * s);
+    EXPECT_TRUE(device.TaskbarTaps().empty());
+}
+
+TEST(BarPaint, WithNoButtonShownTheTitleRunsToTheRightEdge)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0000000"));
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    HWND app = device.OpenSampleWindow(std::wstring(60, L'W').c_str(), L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
+    ASSERT_TRUE(app);
+    SetForegroundWindow(app);
+    int s = device.Scale();
+    int right = ScreenRight(device);
+    // Title text reaches the last fifth of the bar.
+    bool found = Device::WaitUntil([&] {
+        std::vector<COLORREF> pixels = device.ReadScreen(RECT{right * 4 / 5, 0, right, 26 * s});
+        for (COLORREF c : pixels)
+            if (Near(c, kTitleText))
+                return true;
+        return false;
+    }, 3000);
+    EXPECT_TRUE(found);
+}
+
+TEST(BarPaint, ThePressedImageShowsOnlyDuringThePress)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0000001"));
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    HWND app = device.OpenSampleWindow(L"Plain", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
+    ASSERT_TRUE(app);
+    SetForegroundWindow(app);
+    int s = device.Scale();
+    int x = ScreenRight(device) - kCloseWidth * s / 2;
+    ASSERT_TRUE(Near(WaitForPixel(device, x, 13 * s, kClose), kClose));
+    // Press on close, release elsewhere (the title): pressed while held, normal after.
+    device.PressAt(bar, x, 13 * s);
+    EXPECT_TRUE(Near(WaitForPixel(device, x, 13 * s, kClosePressed), kClosePressed));
+    device.ReleaseAt(bar, 60 * s, 13 * s);
+    EXPECT_TRUE(Near(WaitForPixel(device, x, 13 * s, kClose), kClose));
+    EXPECT_TRUE(IsWindow(app));
+}
