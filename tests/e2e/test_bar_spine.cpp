@@ -33,7 +33,8 @@ TEST(BarSpine, ASecondCopyOpensTheRunningBarsMenuAndEndsWithOne)
     // which it does when the menu closes.
     HWND menu = device.WaitForWindow(L"#32768", nullptr);
     ASSERT_TRUE(menu) << "the running bar did not open its menu";
-    EXPECT_TRUE(IsWindowVisible(menu));
+    // The menu window exists a moment before it is shown.
+    EXPECT_TRUE(Device::WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 3000));
     EXPECT_EQ(BarWindowCount(device.Taskbar()), 1);
 
     PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
