@@ -5,6 +5,7 @@
 #include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
 #include "bar/core/clock.h"
+#include "bar/core/keyed_copy.h"
 #include "bar/status/indicators.h"
 #include "platform/child_surface.h"
 #include <strsafe.h>
@@ -14,49 +15,73 @@ namespace {
 
 constexpr COLORREF kBackgroundKey = RGB(255, 0, 0);
 
-// Selects a bitmap into a memory DC for the length of one copy.
-class SelectedBitmap {
-public:
-    SelectedBitmap(HDC dc, HBITMAP bitmap) : dc_(dc), old_(bitmap ? SelectObject(dc, bitmap) : nullptr) {}
-    ~SelectedBitmap()
-    {
-        if (old_)
-            SelectObject(dc_, old_);
-    }
-    bool ok() const { return old_ != nullptr; }
-    SelectedBitmap(const SelectedBitmap&) = delete;
-    SelectedBitmap& operator=(const SelectedBitmap&) = delete;
+// The canvas of one paint: a 32-bit bottom-up DIB section in a memory DC, so that
+// images are copied straight into its pixels and text is drawn with GDI.
+struct Canvas {
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ oldBitmap;
+    PixelView pixels;
+    RECT clip;   // where buttons may be drawn
 
-private:
-    HDC dc_;
-    HGDIOBJ old_;
+    Canvas(HDC reference, int width, int height)
+        : dc(CreateCompatibleDC(reference)), bitmap(nullptr), oldBitmap(nullptr), pixels(), clip{0, 0, width, height}
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        // Bottom-up like the skin images: Wine reports every section's height as positive.
+        info.bmiHeader.biHeight = height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        bitmap = CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (dc && bitmap) {
+            oldBitmap = SelectObject(dc, bitmap);
+            ViewOfBitmap(bitmap, &pixels);
+        }
+    }
+    ~Canvas()
+    {
+        if (oldBitmap)
+            SelectObject(dc, oldBitmap);
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (dc)
+            DeleteDC(dc);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    bool ok() const { return pixels.bits != nullptr; }
+
+    // A missing image draws nothing; a button image's top-left pixel is its key.
+    void DrawImage(HBITMAP image, const RECT& target, bool keyFromCorner, COLORREF key = 0)
+    {
+        PixelView source;
+        if (!ViewOfBitmap(image, &source))
+            return;
+        GdiFlush();   // text drawn so far must be in the pixels before they are written
+        CopyKeyed(source, pixels, target, keyFromCorner ? PixelAt(source, 0, 0) : key, clip);
+    }
 };
 
-// Copies a button image with its top-left pixel's colour left out.
-void DrawKeyed(HDC canvas, HDC source, HBITMAP image, const RECT& target)
-{
-    SelectedBitmap selected(source, image);
-    if (!selected.ok())
-        return;
-    SIZE size = BitmapSize(image);
-    COLORREF key = GetPixel(source, 0, 0);
-    TransparentBlt(canvas, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0,
-                   0, size.cx, size.cy, key);
-}
-
-void DrawRecord(HDC canvas, HDC source, ButtonRecord& record, int& rightEdge)
+void DrawRecord(Canvas& canvas, ButtonRecord& record, int& rightEdge)
 {
     PlaceRecord(record, rightEdge, ImageScale);
     if (record.enabled)
-        DrawKeyed(canvas, source, record.pressed ? record.pressedImage : record.normalImage, record.rect);
+        canvas.DrawImage(record.pressed ? record.pressedImage : record.normalImage, record.rect, true);
 }
 
-void DrawBackground(HDC canvas, HDC source, const SkinImage& background, const RECT& r)
+// Moves and sizes the bar only when it is not already where it belongs.
+void FitToScreen(HWND window, int width, int height)
 {
-    SelectedBitmap selected(source, background.bitmap);
-    if (selected.ok())
-        TransparentBlt(canvas, 0, 0, r.right, r.bottom, source, 0, 0, background.width, background.height,
-                       kBackgroundKey);
+    RECT now;
+    GetWindowRect(window, &now);
+    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
+    if (now.left != 0 || now.top != 0 || now.right != width || now.bottom != height)
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -103,44 +128,37 @@ void PaintBar(HWND window, HDC paintDc)
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     const SkinImage& background = screenWidth > screenHeight ? skinImages.landscape : skinImages.portrait;
-    SetWindowPos(window, nullptr, 0, 0, screenWidth, 26 * ScaleFactor,
-                 SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    FitToScreen(window, screenWidth, 26 * ScaleFactor);
     RECT r;
     GetClientRect(window, &r);
 
-    HDC source = CreateCompatibleDC(paintDc);
-    HDC canvas = CreateCompatibleDC(paintDc);
-    HBITMAP canvasBitmap = CreateCompatibleBitmap(paintDc, r.right, r.bottom);
-    HGDIOBJ oldCanvasBitmap = SelectObject(canvas, canvasBitmap);
-
-    DrawBackground(canvas, source, background, r);
+    Canvas canvas(paintDc, r.right, r.bottom);
+    if (!canvas.ok())
+        return;
+    canvas.DrawImage(background.bitmap, r, false, kBackgroundKey);
     ButtonRecord& start = buttonTable.slots[0];
     int startRight = start.width * ImageScale;
-    DrawKeyed(canvas, source, start.normalImage, RECT{0, 0, startRight, start.height * ImageScale});
+    canvas.DrawImage(start.normalImage, RECT{0, 0, startRight, start.height * ImageScale}, true);
 
     // Buttons that do not fit right of the start button are cut off at its edge.
-    int savedDc = SaveDC(canvas);
-    IntersectClipRect(canvas, startRight, 0, r.right, r.bottom);
+    canvas.clip.left = startRight;
+    IntersectClipRect(canvas.dc, startRight, 0, r.right, r.bottom);
     int rightEdge = r.right;
     for (int slot = PhoneEdition ? 0 : 1; slot < kButtonCount; ++slot) {
         ButtonRecord& record = buttonTable.slots[slot];
         if (!record.shown)
             continue;
         if (record.id >= BUTTON_MENU && record.id <= BUTTON_DISCONNECT)
-            DrawRecord(canvas, source, record, rightEdge);
+            DrawRecord(canvas, record, rightEdge);
         else if (record.id == BUTTON_CLOCK)
-            DrawClock(canvas, &record.rect, &rightEdge);
+            DrawClock(canvas.dc, &record.rect, &rightEdge);
         else if (record.id == BUTTON_SIGNAL && PhoneEdition)
-            DrawRecord(canvas, source, signalImages.levels[SignalLevel], rightEdge);
+            DrawRecord(canvas, signalImages.levels[SignalLevel], rightEdge);
     }
-    RestoreDC(canvas, savedDc);
+    SelectClipRgn(canvas.dc, nullptr);
 
-    DrawTitle(canvas, startRight, rightEdge);
-    BitBlt(paintDc, r.left, r.top, r.right, r.bottom, canvas, 0, 0, SRCCOPY);
-    PresentChildWindow(window, canvas, r.right, r.bottom);
-
-    SelectObject(canvas, oldCanvasBitmap);
-    DeleteObject(canvasBitmap);
-    DeleteDC(canvas);
-    DeleteDC(source);
+    DrawTitle(canvas.dc, startRight, rightEdge);
+    GdiFlush();
+    BitBlt(paintDc, r.left, r.top, r.right, r.bottom, canvas.dc, 0, 0, SRCCOPY);
+    PresentChildWindow(window, canvas.dc, r.right, r.bottom);
 }

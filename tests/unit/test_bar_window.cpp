@@ -128,3 +128,13 @@ TEST_F(BarWindowTest, ClosingTheWindowPostsQuitWithCodeZero)
     EXPECT_TRUE(quit);
     EXPECT_TRUE(IsWindow(taskbar.window));
 }
+
+TEST(BarWindowWithoutTaskbar, CreationFailsAndNoWindowIsLeft)
+{
+    ASSERT_EQ(FindWindowW(L"HHTaskBar", nullptr), nullptr);
+    barWindow = nullptr;
+    EXPECT_FALSE(CreateBarWindow(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE));
+    EXPECT_EQ(barWindow, nullptr);
+    EXPECT_EQ(FindWindowW(kBarClassName, nullptr), nullptr);
+    UnregisterClassW(kBarClassName, GetModuleHandleW(nullptr));
+}

@@ -1,0 +1,96 @@
+// PaintBar with the default skin against one plain BitBlt of the whole bar, in one run.
+// The bar's width is the screen's: run under each profile to measure 240 and 480 pixels
+// (scripts/wine-exec.sh --profile hires build/bench/benchmarks.exe Paint).
+#include "bench/bench.h"
+#include "bar/config/settings.h"
+#include "bar/config/skin.h"
+#include "bar/core/bar_state.h"
+#include "bar/core/paint.h"
+#include "bar/core/startup.h"
+#include "common/ini.h"
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// The install image lies beside the benchmark's folder in the build tree.
+std::wstring DefaultSkinPath()
+{
+    wchar_t exe[MAX_PATH];
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring path = exe;
+    path.resize(path.find_last_of(L'\\'));
+    path.resize(path.find_last_of(L'\\'));
+    return path + L"\\install\\Themes\\Default\\barconfin.skin";
+}
+
+struct PaintBench {
+    HWND taskbar = nullptr;
+    wchar_t folder[MAX_PATH] = L"";
+
+    bool SetUp()
+    {
+        WNDCLASSW taskbarClass = {};
+        taskbarClass.lpfnWndProc = DefWindowProcW;
+        taskbarClass.hInstance = GetModuleHandleW(nullptr);
+        taskbarClass.lpszClassName = L"HHTaskBar";
+        RegisterClassW(&taskbarClass);
+        int width = GetSystemMetrics(SM_CXSCREEN);
+        ScaleFactor = ScaleFactorForWidth(width);
+        taskbar = CreateWindowExW(WS_EX_TOPMOST, L"HHTaskBar", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                  width, 26 * ScaleFactor, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+
+        // A private program folder whose config.ini names the shipped default skin.
+        GetTempPathW(MAX_PATH, folder);
+        wcscat(folder, L"velkis-bench");
+        CreateDirectoryW(folder, nullptr);
+        wcsncpy(programFolder, folder, kProgramPathCapacity - 1);
+        std::wstring config = std::wstring(folder) + L"\\config.ini";
+        char skin[MAX_PATH];
+        WideToAnsi(DefaultSkinPath().c_str(), skin, sizeof(skin));
+        DeleteFileW(config.c_str());
+        IniWriteValue(config.c_str(), "Settings", "Theme File", skin);
+        PhoneEdition = true;
+        return taskbar && CreateBarWindow(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE);
+    }
+
+    void TearDown()
+    {
+        DestroyWindow(barWindow);
+        DestroyWindow(taskbar);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                DispatchMessageW(&msg);
+    }
+};
+
+} // namespace
+
+BENCHMARK_CASE(PaintBarAgainstOneBitBlt)
+{
+    PaintBench bench;
+    if (!bench.SetUp()) {
+        printf("cannot create the bar window\n");
+        return;
+    }
+    RECT r;
+    GetClientRect(barWindow, &r);
+    HDC dc = GetDC(barWindow);
+    double paint = NanosecondsPerCall([&] { PaintBar(barWindow, dc); });
+
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    double blit = NanosecondsPerCall([&] { BitBlt(dc, 0, 0, r.right, r.bottom, memory, 0, 0, SRCCOPY); });
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(barWindow, dc);
+
+    printf("bar %ldx%ld (scale %d, image scale %d)\n", r.right, r.bottom, ScaleFactor, ImageScale);
+    printf("PaintBar          %10.1f us\n", paint / 1000.0);
+    printf("BitBlt whole bar  %10.1f us\n", blit / 1000.0);
+    printf("ratio             %10.1f\n", paint / blit);
+    bench.TearDown();
+}
