@@ -11,5 +11,6 @@ UINT updateMessageId = 0;
 
 HWND lastForegroundWindow = nullptr;
 bool ignoreTap = false;
+DWORD menuClosedTime = 0;
 HWND volumePopupWindow = nullptr;
 HWND batteryPopupWindow = nullptr;

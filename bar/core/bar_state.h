@@ -37,5 +37,7 @@ extern UINT updateMessageId;
 // State of the bar window.
 extern HWND lastForegroundWindow;
 extern bool ignoreTap;
+// When the last menu loop ended (message time), 0 when no press has come since.
+extern DWORD menuClosedTime;
 extern HWND volumePopupWindow;
 extern HWND batteryPopupWindow;

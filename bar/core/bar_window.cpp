@@ -82,6 +82,13 @@ LRESULT OnTimer(HWND window, WPARAM id)
     return 0;
 }
 
+LRESULT OnExitMenuLoop()
+{
+    ignoreTap = true;
+    menuClosedTime = GetTickCount();
+    return 0;
+}
+
 LRESULT OnShowMenu(HWND window)
 {
     ShowBarMenu(window, 240, 26 * ScaleFactor);
@@ -136,7 +143,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN:   OnStylusDown(window, wParam, lParam); return 0;
     case WM_LBUTTONUP:     OnStylusUp(window, wParam, lParam); return 0;
     case WM_ENTERMENULOOP: InstallMenuTapHook(); return 0;
-    case WM_EXITMENULOOP:  ignoreTap = true; return 0;
+    case WM_EXITMENULOOP:  return OnExitMenuLoop();
     case MSG_SHOW_MENU:    return OnShowMenu(window);
     default:
         if (updateMessageId != 0 && message == updateMessageId) {

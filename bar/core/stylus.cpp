@@ -50,9 +50,19 @@ void ClearSignalPressed()
         record.pressed = FALSE;
 }
 
+// Desktop Win32 hands the press that closed a popup menu on to the window under
+// it once the menu has gone; that press belongs to the menu, not to a button.
+bool ClosedTheMenu(DWORD pressTime)
+{
+    bool closed = menuClosedTime != 0 && static_cast<LONG>(pressTime - menuClosedTime) <= 0;
+    menuClosedTime = 0;
+    return closed;
+}
+
 void ClosePopupsAndMenus()
 {
-    if (FindWindowW(PopupMenuClassName(), nullptr) || volumePopupWindow || batteryPopupWindow) {
+    bool menuPress = ClosedTheMenu(static_cast<DWORD>(GetMessageTime()));
+    if (menuPress || FindWindowW(PopupMenuClassName(), nullptr) || volumePopupWindow || batteryPopupWindow) {
         ignoreTap = true;
         if (volumePopupWindow)
             SendMessageW(volumePopupWindow, MSG_CLOSE_POPUP, 0, 0);

@@ -133,3 +133,79 @@ TEST(BarTaps, ReleaseActsOnTheButtonUnderTheStylusAndCloseGoesToTheSystemButton)
     EXPECT_EQ(taps[0].wParam, 1u);
     EXPECT_TRUE(device.WaitForNoWindow(L"SampleApp", L"App", 3000));
 }
+
+TEST(BarTaps, ATapThatClosesTheMenuDoesNothingOnRelease)
+{
+    kit::DeviceOptions options;
+    options.phone = false;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0100010"));   // home and menu
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    int s = device.Scale();
+    int right = device.Screen().cx;
+    HWND app = device.OpenSampleWindow(L"App", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
+    ASSERT_TRUE(app);
+    SetForegroundWindow(app);
+    ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 3000));
+    int menuX = right - kMenuWidth * s / 2;
+    int homeX = right - (kMenuWidth + kHomeWidth / 2) * s;
+
+    device.Tap(bar, menuX, 13 * s);
+    HWND menu = device.WaitForWindow(L"#32768", nullptr);
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(Device::WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 3000));
+
+    // The tap on home only closes the menu: the Today screen does not come forward.
+    device.Tap(bar, homeX, 13 * s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindowVisible(menu); }, 3000));
+    Sleep(300);
+    EXPECT_NE(GetForegroundWindow(), device.Today());
+
+    // The next tap on home acts again.
+    device.Tap(bar, homeX, 13 * s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == device.Today(); }, 3000));
+}
+
+TEST(BarTaps, WithoutASystemClockTheClockPointLiesOffScreenAndTheIconsMoveRight)
+{
+    kit::DeviceOptions options;
+    options.phone = true;
+    options.state.platformMajor = 4;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    // A digital clock switched off: the system shows no clock at all.
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr), ERROR_SUCCESS);
+    DWORD zero = 0;
+    RegSetValueExW(key, L"AnalogClock", 0, REG_DWORD, reinterpret_cast<BYTE*>(&zero), sizeof(zero));
+    RegCloseKey(key);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", 0, nullptr, 0, KEY_WRITE, nullptr,
+                              &key, nullptr), ERROR_SUCCESS);
+    RegSetValueExW(key, L"TBOpt", 0, REG_DWORD, reinterpret_cast<BYTE*>(&zero), sizeof(zero));
+    RegCloseKey(key);
+
+    ASSERT_TRUE(InstallTestSkin(device, "signal,connection,home,volume,battery,clock,menu,close", "01000100"));
+    HWND bar = device.StartBar();
+    ASSERT_TRUE(bar);
+    int s = device.Scale();
+    int right = device.Screen().cx;
+    device.ClearTaskbarTaps();
+    device.Tap(bar, right - 2 * s, 13 * s);
+    std::vector<kit::TapRecord> taps = WaitForTaps(device, 2);
+    ASSERT_EQ(taps.size(), 2u);
+    EXPECT_EQ(taps[0].x, -10);
+
+    int x = -1;
+    std::vector<COLORREF> row = device.ReadScreen(RECT{0, 13 * s, right, 13 * s + 1});
+    for (int i = right - 1; i >= 0; --i)
+        if (Near(row[i], kDisconnect)) { x = i; break; }
+    ASSERT_GE(x, 0);
+    device.ClearTaskbarTaps();
+    device.Tap(bar, x, 13 * s);
+    taps = WaitForTaps(device, 2);
+    ASSERT_EQ(taps.size(), 2u);
+    EXPECT_EQ(taps[0].x, right - 50 * s - 28 * s);   // with a phone, no clock width
+}
