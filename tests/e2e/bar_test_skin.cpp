@@ -105,4 +105,41 @@ COLORREF WaitForPixel(kit::Device& device, int x, int y, COLORREF c, DWORD timeo
     return seen;
 }
 
+kit::DeviceOptions OptionsWithPhone(bool phone)
+{
+    kit::DeviceOptions options;
+    options.phone = phone;
+    return options;
+}
+
+BarDevice::BarDevice(const kit::DeviceOptions& options, const char* order, const char* display) : device(options)
+{
+    if (!device.Ready() || !InstallTestSkin(device, order, display))
+        return;
+    bar = device.StartBar();
+    s = device.Scale();
+    right = device.Screen().cx;
+}
+
+BarDevice::BarDevice(const char* display, bool phone) : BarDevice(OptionsWithPhone(phone), kFullOrder, display) {}
+
+HWND OpenForegroundApp(kit::Device& device, const wchar_t* title, DWORD style)
+{
+    HWND app = device.OpenSampleWindow(title, L"SampleApp", style, 0);
+    if (!app)
+        return nullptr;
+    SetForegroundWindow(app);
+    kit::Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 3000);
+    return app;
+}
+
+int FindInRow(kit::Device& device, int y, int width, COLORREF c)
+{
+    std::vector<COLORREF> row = device.ReadScreen(RECT{0, y, width, y + 1});
+    for (int x = width - 1; x >= 0; --x)
+        if (Near(row[x], c))
+            return x;
+    return -1;
+}
+
 } // namespace bartest

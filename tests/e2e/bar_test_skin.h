@@ -34,6 +34,9 @@ constexpr int kHomeWidth = 19;
 constexpr int kConnectionWidth = 18;
 constexpr int kDisconnectWidth = 17;
 
+// Every button named once: a partial list keeps loaded records in the free slots.
+constexpr const char* kFullOrder = "connection,home,volume,battery,clock,menu,close";
+
 // Installs the skin under \Program Files\Velkis\Themes\Test and a config.ini that
 // selects it with the given Order and Display.
 bool InstallTestSkin(kit::Device& device, const char* order, const char* display);
@@ -43,5 +46,24 @@ bool Near(COLORREF a, COLORREF b);
 
 // Waits until the screen pixel has colour c (bounded); returns the last colour seen.
 COLORREF WaitForPixel(kit::Device& device, int x, int y, COLORREF c, DWORD timeoutMs = 3000);
+
+// A device wearing the test skin with the bar running (bar is null when it did not start).
+struct BarDevice {
+    kit::Device device;
+    HWND bar = nullptr;
+    int s = 1;        // scale factor
+    int right = 0;    // the bar's right edge
+
+    BarDevice(const kit::DeviceOptions& options, const char* order, const char* display);
+    explicit BarDevice(const char* display, bool phone = false);
+};
+
+kit::DeviceOptions OptionsWithPhone(bool phone);
+
+// Opens a plain sample window and waits until it is the foreground window.
+HWND OpenForegroundApp(kit::Device& device, const wchar_t* title, DWORD style = WS_POPUP | WS_VISIBLE);
+
+// The rightmost x of a screen row y that has colour c, or -1.
+int FindInRow(kit::Device& device, int y, int width, COLORREF c);
 
 } // namespace bartest

@@ -8,9 +8,6 @@ using namespace bartest;
 
 namespace {
 
-// Every button named once: a partial list keeps loaded records in the free slots.
-constexpr const char* kFullOrder = "connection,home,volume,battery,clock,menu,close";
-
 struct Expected {
     const char* name;
     int left;    // at scale 1, from the right edge's layout
@@ -30,11 +27,6 @@ void ExpectButtons(Device& device, int right, std::initializer_list<Expected> bu
     }
 }
 
-int ScreenRight(Device& device)
-{
-    return device.Screen().cx;
-}
-
 COLORREF Background(Device& device)
 {
     SIZE screen = device.Screen();
@@ -45,17 +37,15 @@ COLORREF Background(Device& device)
 
 TEST(BarPaint, ButtonsStandInOrderFromTheStartButtonToTheRightEdge)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
+    kit::DeviceOptions options = OptionsWithPhone(false);
     options.state.internetConnected = false;   // the connection pair shows disconnect
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
     // Clock hidden so that every place is known exactly.
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "1111011"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int right = ScreenRight(device);
-    int s = device.Scale();
+    BarDevice b(options, kFullOrder, "1111011");
+    ASSERT_TRUE(b.bar);
+    Device& device = b.device;
+    HWND bar = b.bar;
+    int right = b.right;
+    int s = b.s;
     RECT client;
     GetClientRect(bar, &client);
     EXPECT_EQ(client.right, right);
@@ -81,14 +71,11 @@ TEST(BarPaint, ButtonsStandInOrderFromTheStartButtonToTheRightEdge)
 
 TEST(BarPaint, HiddenButtonsTakeNoRoomAndADisabledCloseKeepsItsPlace)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0101011"));   // home, battery and menu, close
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int right = ScreenRight(device);
+    BarDevice b("0101011");   // home, battery, menu and close
+    ASSERT_TRUE(b.bar);
+    Device& device = b.device;
+    HWND bar = b.bar;
+    int right = b.right;
     // Volume and the clock are hidden: home stands right beside battery.
     ExpectButtons(device, right, {
         {"close", kCloseWidth, kCloseWidth, kClose},
@@ -98,9 +85,7 @@ TEST(BarPaint, HiddenButtonsTakeNoRoomAndADisabledCloseKeepsItsPlace)
     });
 
     // A framed foreground window disables close: its place shows the background.
-    HWND app = device.OpenSampleWindow(L"Framed", L"SampleApp", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0);
-    ASSERT_TRUE(app);
-    SetForegroundWindow(app);
+    ASSERT_TRUE(OpenForegroundApp(device, L"Framed", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
     int s = device.Scale();
     COLORREF seen = WaitForPixel(device, right - kCloseWidth * s / 2, 13 * s, Background(device));
     EXPECT_TRUE(Near(seen, Background(device))) << std::hex << seen;
@@ -114,18 +99,12 @@ TEST(BarPaint, HiddenButtonsTakeNoRoomAndADisabledCloseKeepsItsPlace)
 
 TEST(BarPaint, WithNoButtonShownTheTitleRunsToTheRightEdge)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0000000"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    HWND app = device.OpenSampleWindow(std::wstring(60, L'W').c_str(), L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
-    ASSERT_TRUE(app);
-    SetForegroundWindow(app);
-    int s = device.Scale();
-    int right = ScreenRight(device);
+    BarDevice b("0000000");
+    ASSERT_TRUE(b.bar);
+    Device& device = b.device;
+    ASSERT_TRUE(OpenForegroundApp(device, std::wstring(60, L'W').c_str()));
+    int s = b.s;
+    int right = b.right;
     // Title text reaches the last fifth of the bar.
     bool found = Device::WaitUntil([&] {
         std::vector<COLORREF> pixels = device.ReadScreen(RECT{right * 4 / 5, 0, right, 26 * s});
@@ -139,18 +118,14 @@ TEST(BarPaint, WithNoButtonShownTheTitleRunsToTheRightEdge)
 
 TEST(BarPaint, ThePressedImageShowsOnlyDuringThePress)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0000001"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    HWND app = device.OpenSampleWindow(L"Plain", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
+    BarDevice b("0000001");
+    ASSERT_TRUE(b.bar);
+    Device& device = b.device;
+    HWND bar = b.bar;
+    HWND app = OpenForegroundApp(device, L"Plain");
     ASSERT_TRUE(app);
-    SetForegroundWindow(app);
-    int s = device.Scale();
-    int x = ScreenRight(device) - kCloseWidth * s / 2;
+    int s = b.s;
+    int x = b.right - kCloseWidth * s / 2;
     ASSERT_TRUE(Near(WaitForPixel(device, x, 13 * s, kClose), kClose));
     // Press on close, release elsewhere (the title): pressed while held, normal after.
     device.PressAt(bar, x, 13 * s);

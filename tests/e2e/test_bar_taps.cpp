@@ -8,8 +8,6 @@ using namespace bartest;
 
 namespace {
 
-constexpr const char* kFullOrder = "connection,home,volume,battery,clock,menu,close";
-
 // The taps the bar forwarded, waiting (bounded) until count of them arrived.
 std::vector<kit::TapRecord> WaitForTaps(Device& device, size_t count)
 {
@@ -21,191 +19,144 @@ std::vector<kit::TapRecord> WaitForTaps(Device& device, size_t count)
     return taps;
 }
 
+// Taps at x on the bar and returns the two messages the taskbar got for it.
+std::vector<kit::TapRecord> TapAndCollect(BarDevice& b, int x)
+{
+    b.device.ClearTaskbarTaps();
+    b.device.Tap(b.bar, x, 13 * b.s);
+    return WaitForTaps(b.device, 2);
+}
+
+void SetShellDword(HKEY root, const wchar_t* value, DWORD data)
+{
+    HKEY key;
+    if (RegCreateKeyExW(root, L"Software\\Microsoft\\Shell", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        RegSetValueExW(key, value, 0, REG_DWORD, reinterpret_cast<BYTE*>(&data), sizeof(data));
+        RegCloseKey(key);
+    }
+}
+
 } // namespace
 
 TEST(BarTaps, TheStartButtonPressGoesToTheTaskbarAndItsReleaseDoesNothing)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0000000"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    device.ClearTaskbarTaps();
-    device.Tap(bar, 10 * s, 13 * s);
-    std::vector<kit::TapRecord> taps = WaitForTaps(device, 1);
+    BarDevice b("0000000");
+    ASSERT_TRUE(b.bar);
+    b.device.ClearTaskbarTaps();
+    b.device.Tap(b.bar, 10 * b.s, 13 * b.s);
+    std::vector<kit::TapRecord> taps = WaitForTaps(b.device, 1);
     ASSERT_EQ(taps.size(), 1u);
     EXPECT_EQ(taps[0].msg, static_cast<UINT>(WM_LBUTTONDOWN));
-    EXPECT_EQ(taps[0].x, 10 * s);
-    EXPECT_EQ(taps[0].y, 13 * s);
+    EXPECT_EQ(taps[0].x, 10 * b.s);
+    EXPECT_EQ(taps[0].y, 13 * b.s);
     Sleep(200);
-    EXPECT_EQ(device.TaskbarTaps().size(), 1u);
+    EXPECT_EQ(b.device.TaskbarTaps().size(), 1u);
 }
 
 TEST(BarTaps, ClockAndConnectionTapsReachTheSystemIconsPlaces)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "1000100"));   // connection pair and clock
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    int right = device.Screen().cx;
+    BarDevice b("1000100");   // connection pair and clock
+    ASSERT_TRUE(b.bar);
+    int s = b.s;
     // Today in front, analog clock limited to the Today screen: the system clock is 20 wide.
-    SetForegroundWindow(device.Today());
-    int clockX = right - 10 * s - 28 * s;
-    int connectionX = right - 30 * s - 20 * s - 28 * s;
-
-    device.ClearTaskbarTaps();
-    device.Tap(bar, right - 2 * s, 13 * s);   // the bar's clock hugs the right edge
-    std::vector<kit::TapRecord> taps = WaitForTaps(device, 2);
+    SetForegroundWindow(b.device.Today());
+    std::vector<kit::TapRecord> taps = TapAndCollect(b, b.right - 2 * s);   // the clock hugs the right edge
     ASSERT_EQ(taps.size(), 2u);
     EXPECT_EQ(taps[0].msg, static_cast<UINT>(WM_LBUTTONDOWN));
     EXPECT_EQ(taps[1].msg, static_cast<UINT>(WM_LBUTTONUP));
     for (const kit::TapRecord& tap : taps) {
         EXPECT_EQ(tap.wParam, 1u);
-        EXPECT_EQ(tap.x, clockX);
+        EXPECT_EQ(tap.x, b.right - 10 * s - 28 * s);
         EXPECT_EQ(tap.y, 13 * s);
     }
 
-    // The disconnect button stands left of the clock; find it by its colour.
-    int x = -1;
-    std::vector<COLORREF> row = device.ReadScreen(RECT{0, 13 * s, right, 13 * s + 1});
-    for (int i = right - 1; i >= 0; --i)
-        if (Near(row[i], kDisconnect)) { x = i; break; }
+    // The disconnect button stands left of the clock.
+    int x = FindInRow(b.device, 13 * s, b.right, kDisconnect);
     ASSERT_GE(x, 0) << "no disconnect button on the bar";
-    device.ClearTaskbarTaps();
-    device.Tap(bar, x, 13 * s);
-    taps = WaitForTaps(device, 2);
+    taps = TapAndCollect(b, x);
     ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, connectionX);
-    EXPECT_EQ(taps[1].x, connectionX);
+    EXPECT_EQ(taps[0].x, b.right - 30 * s - 20 * s - 28 * s);
+    EXPECT_EQ(taps[1].x, taps[0].x);
 
     // With an application in front the system shows no clock: its point lies off-screen.
-    HWND app = device.OpenSampleWindow(L"App", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
-    ASSERT_TRUE(app);
-    SetForegroundWindow(app);
-    device.ClearTaskbarTaps();
-    device.Tap(bar, right - 2 * s, 13 * s);
-    taps = WaitForTaps(device, 2);
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"App"));
+    taps = TapAndCollect(b, b.right - 2 * s);
     ASSERT_EQ(taps.size(), 2u);
     EXPECT_EQ(taps[0].x, -10);
 }
 
+TEST(BarTaps, WithoutASystemClockTheClockPointLiesOffScreenAndTheIconsMoveRight)
+{
+    kit::DeviceOptions options = OptionsWithPhone(true);
+    options.state.platformMajor = 4;
+    BarDevice b(options, "signal,connection,home,volume,battery,clock,menu,close", "01000100");
+    ASSERT_TRUE(b.bar);
+    // A digital clock switched off: the system shows no clock at all.
+    SetShellDword(HKEY_CURRENT_USER, L"AnalogClock", 0);
+    SetShellDword(HKEY_LOCAL_MACHINE, L"TBOpt", 0);
+
+    std::vector<kit::TapRecord> taps = TapAndCollect(b, b.right - 2 * b.s);
+    ASSERT_EQ(taps.size(), 2u);
+    EXPECT_EQ(taps[0].x, -10);
+
+    int x = FindInRow(b.device, 13 * b.s, b.right, kDisconnect);
+    ASSERT_GE(x, 0);
+    taps = TapAndCollect(b, x);
+    ASSERT_EQ(taps.size(), 2u);
+    EXPECT_EQ(taps[0].x, b.right - 50 * b.s - 28 * b.s);   // with a phone, no clock width
+}
+
 TEST(BarTaps, ReleaseActsOnTheButtonUnderTheStylusAndCloseGoesToTheSystemButton)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0100001"));   // home and close
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    int right = device.Screen().cx;
-    HWND app = device.OpenSampleWindow(L"App", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
+    BarDevice b("0100001");   // home and close
+    ASSERT_TRUE(b.bar);
+    int s = b.s;
+    HWND app = OpenForegroundApp(b.device, L"App");
     ASSERT_TRUE(app);
-    SetForegroundWindow(app);
-    int closeX = right - kCloseWidth * s / 2;
-    int homeX = right - (kCloseWidth + kHomeWidth / 2) * s;
-    ASSERT_TRUE(Near(WaitForPixel(device, closeX, 13 * s, kClose), kClose));
+    int closeX = b.right - kCloseWidth * s / 2;
+    int homeX = b.right - (kCloseWidth + kHomeWidth / 2) * s;
+    ASSERT_TRUE(Near(WaitForPixel(b.device, closeX, 13 * s, kClose), kClose));
 
     // Pressed on close, released on home: home acts, the Today screen comes forward.
-    device.PressAt(bar, closeX, 13 * s);
-    device.ReleaseAt(bar, homeX, 13 * s);
-    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == device.Today(); }, 3000));
+    b.device.PressAt(b.bar, closeX, 13 * s);
+    b.device.ReleaseAt(b.bar, homeX, 13 * s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == b.device.Today(); }, 3000));
     EXPECT_TRUE(IsWindow(app));
 
     // Close on the bar presses the system's close button, which closes the application.
     SetForegroundWindow(app);
     ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 3000));
     Sleep(500);   // one foreground tick: close is enabled for the application
-    device.ClearTaskbarTaps();
-    device.Tap(bar, closeX, 13 * s);
-    std::vector<kit::TapRecord> taps = WaitForTaps(device, 2);
+    std::vector<kit::TapRecord> taps = TapAndCollect(b, closeX);
     ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, right - 13 * s);
+    EXPECT_EQ(taps[0].x, b.right - 13 * s);
     EXPECT_EQ(taps[0].y, 13 * s);
     EXPECT_EQ(taps[0].wParam, 1u);
-    EXPECT_TRUE(device.WaitForNoWindow(L"SampleApp", L"App", 3000));
+    EXPECT_TRUE(b.device.WaitForNoWindow(L"SampleApp", L"App", 3000));
 }
 
 TEST(BarTaps, ATapThatClosesTheMenuDoesNothingOnRelease)
 {
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(InstallTestSkin(device, kFullOrder, "0100010"));   // home and menu
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    int right = device.Screen().cx;
-    HWND app = device.OpenSampleWindow(L"App", L"SampleApp", WS_POPUP | WS_VISIBLE, 0);
-    ASSERT_TRUE(app);
-    SetForegroundWindow(app);
-    ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 3000));
-    int menuX = right - kMenuWidth * s / 2;
-    int homeX = right - (kMenuWidth + kHomeWidth / 2) * s;
+    BarDevice b("0100010");   // home and menu
+    ASSERT_TRUE(b.bar);
+    int s = b.s;
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"App"));
+    int menuX = b.right - kMenuWidth * s / 2;
+    int homeX = b.right - (kMenuWidth + kHomeWidth / 2) * s;
 
-    device.Tap(bar, menuX, 13 * s);
-    HWND menu = device.WaitForWindow(L"#32768", nullptr);
+    b.device.Tap(b.bar, menuX, 13 * s);
+    HWND menu = b.device.WaitForWindow(L"#32768", nullptr);
     ASSERT_TRUE(menu);
     ASSERT_TRUE(Device::WaitUntil([&] { return IsWindowVisible(menu) != FALSE; }, 3000));
 
     // The tap on home only closes the menu: the Today screen does not come forward.
-    device.Tap(bar, homeX, 13 * s);
+    b.device.Tap(b.bar, homeX, 13 * s);
     EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindowVisible(menu); }, 3000));
     Sleep(300);
-    EXPECT_NE(GetForegroundWindow(), device.Today());
+    EXPECT_NE(GetForegroundWindow(), b.device.Today());
 
     // The next tap on home acts again.
-    device.Tap(bar, homeX, 13 * s);
-    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == device.Today(); }, 3000));
-}
-
-TEST(BarTaps, WithoutASystemClockTheClockPointLiesOffScreenAndTheIconsMoveRight)
-{
-    kit::DeviceOptions options;
-    options.phone = true;
-    options.state.platformMajor = 4;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    // A digital clock switched off: the system shows no clock at all.
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr), ERROR_SUCCESS);
-    DWORD zero = 0;
-    RegSetValueExW(key, L"AnalogClock", 0, REG_DWORD, reinterpret_cast<BYTE*>(&zero), sizeof(zero));
-    RegCloseKey(key);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", 0, nullptr, 0, KEY_WRITE, nullptr,
-                              &key, nullptr), ERROR_SUCCESS);
-    RegSetValueExW(key, L"TBOpt", 0, REG_DWORD, reinterpret_cast<BYTE*>(&zero), sizeof(zero));
-    RegCloseKey(key);
-
-    ASSERT_TRUE(InstallTestSkin(device, "signal,connection,home,volume,battery,clock,menu,close", "01000100"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    int right = device.Screen().cx;
-    device.ClearTaskbarTaps();
-    device.Tap(bar, right - 2 * s, 13 * s);
-    std::vector<kit::TapRecord> taps = WaitForTaps(device, 2);
-    ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, -10);
-
-    int x = -1;
-    std::vector<COLORREF> row = device.ReadScreen(RECT{0, 13 * s, right, 13 * s + 1});
-    for (int i = right - 1; i >= 0; --i)
-        if (Near(row[i], kDisconnect)) { x = i; break; }
-    ASSERT_GE(x, 0);
-    device.ClearTaskbarTaps();
-    device.Tap(bar, x, 13 * s);
-    taps = WaitForTaps(device, 2);
-    ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, right - 50 * s - 28 * s);   // with a phone, no clock width
+    b.device.Tap(b.bar, homeX, 13 * s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == b.device.Today(); }, 3000));
 }
