@@ -22,9 +22,9 @@ int ScreenLogPixelsY()
 
 SkinFont CreateSkinFont(const wchar_t* skinPath, const char* section, int logPixelsY)
 {
-    FontSpec spec = ReadFontSpec(skinPath, section);
-    LOGFONTW logFont = LogFontFromSpec(spec, logPixelsY);
-    return SkinFont{CreateFontIndirectW(&logFont), spec.color};
+    FontSpec fontSpec = ReadFontSpec(skinPath, section);
+    LOGFONTW logFont = LogFontFromSpec(fontSpec, logPixelsY);
+    return SkinFont{CreateFontIndirectW(&logFont), fontSpec.color};
 }
 
 void DeleteSkinFont(SkinFont& font)
@@ -54,27 +54,27 @@ int FontHeightForPoints(int points, int logPixelsY)
 
 FontSpec ReadFontSpec(const wchar_t* skinPath, const char* section)
 {
-    FontSpec spec = {L"Tahoma", 9, 0, 0};
+    FontSpec fontSpec = {L"Tahoma", 9, 0, 0};
     char value[kValueCapacity];
     if (IniReadValue(skinPath, section, "Name", value, sizeof(value)) == INI_SUCCESS && value[0])
-        AnsiToWide(value, spec.name, 30);
+        AnsiToWide(value, fontSpec.name, 30);
     if (IniReadValue(skinPath, section, "Size", value, sizeof(value)) == INI_SUCCESS)
-        spec.size = ParseSizePoints(value);
+        fontSpec.size = ParseSizePoints(value);
     if (IniReadValue(skinPath, section, "Style", value, sizeof(value)) == INI_SUCCESS)
-        spec.style = atoi(value);
+        fontSpec.style = atoi(value);
     if (IniReadValue(skinPath, section, "Color", value, sizeof(value)) == INI_SUCCESS)
-        spec.color = static_cast<COLORREF>(strtoul(value, nullptr, 10));
-    return spec;
+        fontSpec.color = static_cast<COLORREF>(strtoul(value, nullptr, 10));
+    return fontSpec;
 }
 
-LOGFONTW LogFontFromSpec(const FontSpec& spec, int logPixelsY)
+LOGFONTW LogFontFromSpec(const FontSpec& fontSpec, int logPixelsY)
 {
     LOGFONTW logFont = {};
-    logFont.lfHeight = FontHeightForPoints(spec.size, logPixelsY);
-    logFont.lfWeight = (spec.style & 1) ? FW_BOLD : FW_NORMAL;
-    logFont.lfItalic = (spec.style & 2) ? TRUE : FALSE;
+    logFont.lfHeight = FontHeightForPoints(fontSpec.size, logPixelsY);
+    logFont.lfWeight = (fontSpec.style & 1) ? FW_BOLD : FW_NORMAL;
+    logFont.lfItalic = (fontSpec.style & 2) ? TRUE : FALSE;
     logFont.lfCharSet = DEFAULT_CHARSET;
-    StringCchCopyW(logFont.lfFaceName, LF_FACESIZE, spec.name);
+    StringCchCopyW(logFont.lfFaceName, LF_FACESIZE, fontSpec.name);
     return logFont;
 }
 

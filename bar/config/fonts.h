@@ -25,8 +25,8 @@ int ParseSizePoints(const char* text);
 // Character height for a point size at a vertical density: negative, rounded half up.
 int FontHeightForPoints(int points, int logPixelsY);
 
-// The logical-font record of a spec at a vertical density.
-LOGFONTW LogFontFromSpec(const FontSpec& spec, int logPixelsY);
+// The logical-font record of a fontSpec at a vertical density.
+LOGFONTW LogFontFromSpec(const FontSpec& fontSpec, int logPixelsY);
 
 // The three fonts of the skin, created by LoadSkinFonts and deleted by ReleaseSkinFonts.
 extern SkinFont titleFont;
