@@ -1,5 +1,6 @@
 // Building, measuring and drawing the owner-drawn bar menu.
 #include "bar/actions/bar_menu.h"
+#include "bar/config/fonts.h"
 #include "bar/core/bar_state.h"
 #include "platform/shell_windows.h"
 
@@ -22,6 +23,12 @@ LRESULT CALLBACK MenuTapHook(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     return old ? CallWindowProcW(old, window, message, wParam, lParam)
                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+// The skin's "Dialog Title" font, or the system's while no skin is loaded.
+HGDIOBJ MenuFont()
+{
+    return dialogTitleFont.font ? static_cast<HGDIOBJ>(dialogTitleFont.font) : GetStockObject(DEFAULT_GUI_FONT);
 }
 
 } // namespace
@@ -77,7 +84,7 @@ void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item)
     const wchar_t* text = FixedCommandText(item->itemID);
     SIZE size = {0, 0};
     HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, MenuFont());
     if (text)
         GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
     SelectObject(dc, old);
@@ -94,7 +101,7 @@ void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
     HDC dc = item->hDC;
     RECT r = item->rcItem;
     FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, MenuFont());
     COLORREF oldColor = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     int oldMode = SetBkMode(dc, TRANSPARENT);
     if (const wchar_t* text = FixedCommandText(item->itemID)) {
