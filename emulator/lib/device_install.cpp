@@ -3,6 +3,7 @@
 #include "emulator/lib/device_paths.h"
 #include "emulator/protocol.h"
 #include <windows.h>
+#include <functional>
 
 namespace emu {
 
@@ -11,6 +12,23 @@ namespace {
 bool IsDots(const wchar_t* name)
 {
     return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
+}
+
+// Calls visit for every entry of folder but "." and "..", even after one failed.
+// True when every visit succeeded; a folder that cannot be listed has nothing to visit.
+bool ForEachEntry(const std::wstring& folder, const std::function<bool(const WIN32_FIND_DATAW&)>& visit)
+{
+    WIN32_FIND_DATAW fd;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    if (find == INVALID_HANDLE_VALUE)
+        return true;
+    bool ok = true;
+    do {
+        if (!IsDots(fd.cFileName))
+            ok = visit(fd) && ok;
+    } while (FindNextFileW(find, &fd));
+    FindClose(find);
+    return ok;
 }
 
 // The device drive must be the build's device folder: a marker written through one
@@ -49,46 +67,26 @@ bool CopyOne(const std::wstring& from, const std::wstring& to)
 
 bool EmptyFolder(const std::wstring& folder)
 {
-    WIN32_FIND_DATAW fd;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &fd);
-    if (find == INVALID_HANDLE_VALUE)
-        return true;
-    bool ok = true;
-    do {
-        if (IsDots(fd.cFileName))
-            continue;
+    return ForEachEntry(folder, [&](const WIN32_FIND_DATAW& fd) {
         const std::wstring path = folder + L"\\" + fd.cFileName;
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = EmptyFolder(path) && RemoveDirectoryW(path.c_str()) && ok;
-        else
-            ok = DeleteFileW(path.c_str()) && ok;
-    } while (FindNextFileW(find, &fd));
-    FindClose(find);
-    return ok;
+            return EmptyFolder(path) && RemoveDirectoryW(path.c_str());
+        return DeleteFileW(path.c_str()) != 0;
+    });
 }
 
 bool CopyFolder(const std::wstring& from, const std::wstring& to)
 {
     if (!CreateFolders(to))
         return false;
-    WIN32_FIND_DATAW fd;
-    HANDLE find = FindFirstFileW((from + L"\\*").c_str(), &fd);
-    if (find == INVALID_HANDLE_VALUE)
-        return true;
-    bool ok = true;
-    do {
-        if (IsDots(fd.cFileName))
-            continue;
+    return ForEachEntry(from, [&](const WIN32_FIND_DATAW& fd) {
         const std::wstring src = from + L"\\" + fd.cFileName;
         const std::wstring dst = to + L"\\" + fd.cFileName;
         if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            ok = CopyFolder(src, dst) && ok;
-        else
-            ok = CopyFileW(src.c_str(), dst.c_str(), FALSE) && ok;
-    } while (FindNextFileW(find, &fd));
-    FindClose(find);
-    return ok;
+            return CopyFolder(src, dst);
+        return CopyFileW(src.c_str(), dst.c_str(), FALSE) != 0;
+    });
 }
 
 bool InstallDevice(const DeviceState& state, std::wstring* error)

@@ -1,5 +1,6 @@
 // Appends sample-window events to a file shared by every sample process.
 #include "emulator/sampleapp/event_log.h"
+#include "emulator/lib/log_file.h"
 #include <cstdio>
 
 namespace sample {
@@ -17,15 +18,8 @@ std::string Utf8(const wchar_t* text)
 
 void Append(const std::string& line)
 {
-    if (g_path.empty())
-        return;
-    HANDLE file = CreateFileW(g_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    if (!g_path.empty())
+        emu::AppendToLogFile(g_path, line.data(), line.size());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Start menu and bubbles: plain non-activating popups that close when tapped.
 #include "emulator/shell/popups.h"
 #include "emulator/shell/shell_state.h"
+#include "emulator/shell/window_class.h"
 #include "emulator/lib/clock_width.h"
 #include "emulator/protocol.h"
 #include "platform/device_state.h"
@@ -100,15 +101,8 @@ HWND CreatePopup(const wchar_t* cls, const wchar_t* title, int x, int y, int w, 
 
 bool RegisterPopupClasses(HINSTANCE instance)
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PopupProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kStartMenuClass;
-    if (!RegisterClassW(&wc))
-        return false;
-    wc.lpszClassName = kBubbleClass;
-    return RegisterClassW(&wc) != 0;
+    return RegisterShellClass(instance, PopupProc, kStartMenuClass)
+        && RegisterShellClass(instance, PopupProc, kBubbleClass);
 }
 
 void ClosePopups()

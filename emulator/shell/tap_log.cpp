@@ -1,5 +1,6 @@
 // Appends one line per stylus message: "<message> <wParam> <x> <y>".
 #include "emulator/shell/tap_log.h"
+#include "emulator/lib/log_file.h"
 #include <windowsx.h>
 #include <cstdio>
 
@@ -23,14 +24,7 @@ void AppendTap(UINT message, WPARAM wParam, LPARAM lParam)
                           static_cast<unsigned long long>(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
     if (n <= 0 || n >= static_cast<int>(sizeof(line)))
         return;
-    // Opened per line and shared, so a test may read or empty it at any moment.
-    HANDLE file = CreateFileW(g_path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line, static_cast<DWORD>(n), &written, nullptr);
-    CloseHandle(file);
+    AppendToLogFile(g_path, line, static_cast<size_t>(n));
 }
 
 } // namespace emu

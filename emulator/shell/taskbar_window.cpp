@@ -5,6 +5,7 @@
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/tap_log.h"
 #include "emulator/shell/taskbar_paint.h"
+#include "emulator/shell/window_class.h"
 #include "emulator/protocol.h"
 #include <windowsx.h>
 
@@ -123,13 +124,7 @@ void CloseOrOkForeground()
 
 HWND CreateTaskbar(HINSTANCE instance)
 {
-    WNDCLASSW wc{};
-    // No CS_DBLCLKS: a quick second tap is another press, as on the handheld.
-    wc.lpfnWndProc = TaskbarProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kTaskbarClass;
-    if (!RegisterClassW(&wc))
+    if (!RegisterShellClass(instance, TaskbarProc, kTaskbarClass))
         return nullptr;
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = 26 * ShellScale();

@@ -1,6 +1,7 @@
 // Today screen: a plain page with the date, owner name and device state.
 #include "emulator/shell/today_window.h"
 #include "emulator/shell/shell_state.h"
+#include "emulator/shell/window_class.h"
 #include "emulator/protocol.h"
 #include "platform/device_state.h"
 #include <strsafe.h>
@@ -48,12 +49,7 @@ LRESULT CALLBACK TodayProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 HWND CreateToday(HINSTANCE instance)
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = TodayProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kTodayClass;
-    if (!RegisterClassW(&wc))
+    if (!RegisterShellClass(instance, TodayProc, kTodayClass))
         return nullptr;
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);

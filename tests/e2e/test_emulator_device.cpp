@@ -23,13 +23,6 @@ bool SameState(const DeviceState& a, const DeviceState& b)
         && a.storageFree == b.storageFree && a.waveVolume == b.waveVolume && a.platformMajor == b.platformMajor;
 }
 
-DWORD ShellPid(HWND taskbar)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(taskbar, &pid);
-    return pid;
-}
-
 } // namespace
 
 TEST(EmulatorDevice, StateWrittenByATestIsWhatThePlatformReads)
@@ -110,13 +103,13 @@ TEST(EmulatorDevice, ResetRestartsTheShellAndRunsTheStartUpFolder)
     HWND before = d.OpenSampleWindow(L"Running", L"RunningClass", WS_POPUP | WS_VISIBLE, 0);
     ASSERT_NE(before, nullptr);
     const HWND oldTaskbar = d.Taskbar();
-    const DWORD oldShell = ShellPid(oldTaskbar);
+    const DWORD oldShell = kit::WindowProcess(oldTaskbar);
     ASSERT_TRUE(d.CreateShortcut(L"\\Windows\\StartUp\\Started.lnk", L"\\Windows\\sampleapp.exe",
                                  L"--window Started StartedClass 0x90000000 0"));
 
     ASSERT_TRUE(d.Reset());
     EXPECT_NE(d.Taskbar(), oldTaskbar);
-    EXPECT_NE(ShellPid(d.Taskbar()), oldShell);
+    EXPECT_NE(kit::WindowProcess(d.Taskbar()), oldShell);
     EXPECT_FALSE(IsWindow(oldTaskbar));
     EXPECT_TRUE(d.WaitForNoWindow(L"RunningClass", L"Running", 3000)) << "a reset ends every device program";
     HWND started = d.WaitForWindow(L"StartedClass", L"Started", nullptr, 5000);
@@ -166,8 +159,5 @@ TEST(EmulatorDevice, TheBarStartsAsAChildOfTheSystemTaskbar)
     HWND bar = d.StartBar();
     ASSERT_NE(bar, nullptr) << "Velkis.exe shows its \"VelkisClass\" window over the taskbar";
     EXPECT_EQ(GetParent(bar), d.Taskbar());
-    DWORD barPid = 0, shellPid = 0;
-    GetWindowThreadProcessId(bar, &barPid);
-    GetWindowThreadProcessId(d.Taskbar(), &shellPid);
-    EXPECT_NE(barPid, shellPid);
+    EXPECT_NE(kit::WindowProcess(bar), kit::WindowProcess(d.Taskbar()));
 }

@@ -41,8 +41,7 @@ TEST(EmulatorSampleApp, WindowsCarryTheAskedClassTitleAndStyles)
         {L"Framed", L"FramedClass", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0x80000000},
         {L"", L"Untitled", WS_POPUP | WS_VISIBLE | 0x00010000, WS_EX_TOOLWINDOW},
     };
-    DWORD shellPid = 0;
-    GetWindowThreadProcessId(d.Taskbar(), &shellPid);
+    const DWORD shellPid = kit::WindowProcess(d.Taskbar());
     for (const Case& c : cases) {
         SCOPED_TRACE(kit::Narrow(c.cls));
         HWND w = d.OpenSampleWindow(c.title, c.cls, c.style, c.ex);
@@ -55,9 +54,7 @@ TEST(EmulatorSampleApp, WindowsCarryTheAskedClassTitleAndStyles)
         // edge to captioned ones; nothing else may differ from what was asked.
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)) & ~WS_CLIPSIBLINGS, c.style);
         EXPECT_EQ(EffectiveExStyle(w) & ~WS_EX_WINDOWEDGE, c.ex);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        EXPECT_NE(pid, shellPid) << "sample windows live in their own process";
+        EXPECT_NE(kit::WindowProcess(w), shellPid) << "sample windows live in their own process";
     }
 }
 

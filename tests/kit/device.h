@@ -136,6 +136,8 @@ public:
 
 private:
     bool StartShell();
+    // Posts one stylus message and waits as PressAt and ReleaseAt promise.
+    void PostOne(HWND window, UINT message, int x, int y);
     void StopAll();
     void Fail(const std::wstring& why);
 
@@ -155,6 +157,8 @@ std::wstring ReadRegString(HKEY root, const wchar_t* key, const wchar_t* value);
 
 // Top-level window of class cls (and title, when given) owned by process pid.
 HWND FindProcessWindow(DWORD pid, const wchar_t* cls, const wchar_t* title);
+// The process that owns window; 0 once it is gone.
+DWORD WindowProcess(HWND window);
 
 // Narrow text for test messages.
 std::string Narrow(const std::wstring& text);

@@ -91,9 +91,7 @@ struct WindowQuery {
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param)
 {
     auto* q = reinterpret_cast<WindowQuery*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != q->pid)
+    if (WindowProcess(window) != q->pid)
         return TRUE;
     wchar_t text[256];
     if (q->cls && (!GetClassNameW(window, text, 256) || lstrcmpW(text, q->cls) != 0))
@@ -115,6 +113,13 @@ HWND FindProcessWindow(DWORD pid, const wchar_t* cls, const wchar_t* title)
     WindowQuery q{pid, cls, title, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&q));
     return q.found;
+}
+
+DWORD WindowProcess(HWND window)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    return pid;
 }
 
 std::string Narrow(const std::wstring& text)

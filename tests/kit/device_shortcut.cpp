@@ -1,6 +1,7 @@
 // Shortcuts and the sample windows' event record.
 #include "tests/kit/device.h"
 #include "emulator/lib/device_paths.h"
+#include "emulator/lib/log_file.h"
 #include <shlobj.h>
 
 namespace kit {
@@ -29,16 +30,7 @@ bool Device::CreateShortcut(const std::wstring& linkDevicePath, const std::wstri
 std::vector<SampleEvent> Device::SampleEvents() const
 {
     std::vector<SampleEvent> events;
-    HANDLE file = CreateFileW(sampleLog_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return events;
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
+    const std::string text = emu::ReadLogFile(sampleLog_);
     size_t start = 0;
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::string line = text.substr(start, end - start);

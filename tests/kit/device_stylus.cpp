@@ -1,5 +1,6 @@
 // Stylus messages for device windows and the system taskbar's tap log.
 #include "tests/kit/device.h"
+#include "emulator/lib/log_file.h"
 #include <cstdio>
 
 namespace kit {
@@ -31,18 +32,18 @@ bool Device::Settle(HWND window, DWORD timeoutMs)
 
 void Device::PressAt(HWND window, int x, int y)
 {
-    const size_t before = window == taskbar_ ? TaskbarTaps().size() : 0;
-    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(x, y));
-    if (window == taskbar_)
-        WaitUntil([&] { return TaskbarTaps().size() >= before + 1; }, 3000);
-    else
-        Settle(window);
+    PostOne(window, WM_LBUTTONDOWN, x, y);
 }
 
 void Device::ReleaseAt(HWND window, int x, int y)
 {
+    PostOne(window, WM_LBUTTONUP, x, y);
+}
+
+void Device::PostOne(HWND window, UINT message, int x, int y)
+{
     const size_t before = window == taskbar_ ? TaskbarTaps().size() : 0;
-    PostMessageW(window, WM_LBUTTONUP, MK_LBUTTON, Point(x, y));
+    PostMessageW(window, message, MK_LBUTTON, Point(x, y));
     if (window == taskbar_)
         WaitUntil([&] { return TaskbarTaps().size() >= before + 1; }, 3000);
     else
@@ -62,16 +63,7 @@ void Device::Tap(HWND window, int x, int y)
 std::vector<TapRecord> Device::TaskbarTaps() const
 {
     std::vector<TapRecord> taps;
-    HANDLE file = CreateFileW(tapLog_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return taps;
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    CloseHandle(file);
+    const std::string text = emu::ReadLogFile(tapLog_);
     size_t start = 0;
     for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
         unsigned msg = 0;
