@@ -69,24 +69,24 @@ bool RegisterSampleClass(HINSTANCE instance, const std::wstring& cls, std::set<s
     return true;
 }
 
-HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& spec)
+HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
 {
     // Below the taskbar, filling the screen, unless the style makes it a child.
     const int top = GetSystemMetrics(SM_CXSCREEN) > 400 ? 52 : 26;
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN) - top;
-    const DWORD style = spec.style & ~WS_VISIBLE;
-    HWND window = CreateWindowExW(spec.exStyle, spec.cls.c_str(), spec.title.c_str(), style & ~WS_CHILD,
+    const DWORD style = wanted.style & ~WS_VISIBLE;
+    HWND window = CreateWindowExW(wanted.exStyle, wanted.cls.c_str(), wanted.title.c_str(), style & ~WS_CHILD,
                                   0, top, width, height, nullptr, nullptr, instance, nullptr);
     if (!window)
         return nullptr;
     // Creation normalises some bits (caption, child of nobody); put back exactly what
     // was asked, since the bar decides close or OK from these bits.
     SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
-    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(spec.exStyle));
+    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(wanted.exStyle));
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     const DWORD kept = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-    if ((spec.exStyle & emu::kCaptionOkBit) && !(kept & emu::kCaptionOkBit))
+    if ((wanted.exStyle & emu::kCaptionOkBit) && !(kept & emu::kCaptionOkBit))
         SetPropW(window, emu::kCaptionOkProp, reinterpret_cast<HANDLE>(1));
     ++g_open;
     ShowWindow(window, SW_SHOW);
@@ -99,17 +99,17 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& spec)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
-    std::vector<emu::SampleWindowSpec> specs;
+    std::vector<emu::SampleWindowSpec> wantedWindows;
     std::wstring log;
-    if (!emu::ParseSampleArgs(emu::CommandLineArgs(), &specs, &log) || specs.empty())
+    if (!emu::ParseSampleArgs(emu::CommandLineArgs(), &wantedWindows, &log) || wantedWindows.empty())
         return 2;
     sample::SetEventLogPath(log);
     sample::LogCurrentFolder();
     std::set<std::wstring> registered;
     std::vector<HWND> windows;
-    for (const emu::SampleWindowSpec& spec : specs) {
-        if (RegisterSampleClass(instance, spec.cls, registered)) {
-            if (HWND w = OpenWindow(instance, spec))
+    for (const emu::SampleWindowSpec& wanted : wantedWindows) {
+        if (RegisterSampleClass(instance, wanted.cls, registered)) {
+            if (HWND w = OpenWindow(instance, wanted))
                 windows.push_back(w);
         }
     }

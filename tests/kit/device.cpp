@@ -174,8 +174,8 @@ HWND Device::StartBar(DWORD timeoutMs)
 
 HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD timeoutMs)
 {
-    emu::SampleWindowSpec spec{title, cls, style, exStyle};
-    const Process p = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kSampleAppExe, emu::FormatSampleArgs({spec}, sampleLog_));
+    emu::SampleWindowSpec wanted{title, cls, style, exStyle};
+    const Process p = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kSampleAppExe, emu::FormatSampleArgs({wanted}, sampleLog_));
     if (!p.handle)
         return nullptr;
     HWND found = nullptr;
