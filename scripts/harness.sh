@@ -20,9 +20,9 @@ harness_reg() {
 }
 
 harness_profile() {
-    local spec size dpi
-    spec=$(harness_profile_size "$1") || { echo "unknown profile: $1" >&2; return 1; }
-    size=${spec% *}; dpi=${spec#* }
+    local geometry size dpi
+    geometry=$(harness_profile_size "$1") || { echo "unknown profile: $1" >&2; return 1; }
+    size=${geometry% *}; dpi=${geometry#* }
     harness_reg 'HKCU\Software\Wine\Explorer' Desktop REG_SZ Default
     harness_reg 'HKCU\Software\Wine\Explorer\Desktops' Default REG_SZ "$size"
     harness_reg 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"

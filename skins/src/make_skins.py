@@ -79,15 +79,15 @@ def background_rows(width, u):
     return canvas.flatten(A.bar_colour(u))
 
 
-def write_skin(spec, images, out_dir):
+def write_skin(skin_set, images, out_dir):
     lines = [
         "# Velkis skin. Images are made by skins/src/make_skins.py.",
         "[Skin Info]",
-        "Name=%s" % spec["name"],
+        "Name=%s" % skin_set["name"],
         "Author=%s" % AUTHOR,
         "AuthorEmail=%s" % AUTHOR_EMAIL,
-        "Notes=%s" % spec["notes"],
-        "HiRes=%d" % spec["hires"],
+        "Notes=%s" % skin_set["notes"],
+        "HiRes=%d" % skin_set["hires"],
         "",
         "[Topbar]",
         "Landscape=%s" % images["landscape"],
@@ -109,13 +109,13 @@ def write_skin(spec, images, out_dir):
                   "Style=%d" % style, "Color=%d" % colorref(rgb)]
     for text in lines:
         assert len(text.split("=", 1)[-1]) < 100, text
-    with open(os.path.join(out_dir, spec["file"]), "w", newline="\r\n") as f:
+    with open(os.path.join(out_dir, skin_set["file"]), "w", newline="\r\n") as f:
         f.write("\n".join(lines) + "\n")
 
 
-def build_skin(spec):
-    u = spec["u"]
-    out_dir = os.path.join(SKINS, spec["folder"])
+def build_skin(skin_set):
+    u = skin_set["u"]
+    out_dir = os.path.join(SKINS, skin_set["folder"])
     img_dir = os.path.join(out_dir, "images")
     os.makedirs(img_dir, exist_ok=True)
     images = {}
@@ -136,7 +136,7 @@ def build_skin(spec):
         save("signal%d_down" % level, button_rows(A.signal_glyph, SIGNAL_WIDTH, u, True, level=level))
     save("popup_volume", A.volume_popup(VOLUME_POPUP[0], VOLUME_POPUP[1], u, KEY))
     save("popup_battery", A.battery_popup(BATTERY_POPUP[0], BATTERY_POPUP[1], u))
-    write_skin(spec, images, out_dir)
+    write_skin(skin_set, images, out_dir)
     return made
 
 
@@ -144,12 +144,12 @@ def main(argv):
     preview_dir = None
     if len(argv) > 2 and argv[1] == "--preview":
         preview_dir = argv[2]
-    for spec in SKIN_SETS:
-        made = build_skin(spec)
+    for skin_set in SKIN_SETS:
+        made = build_skin(skin_set)
         if preview_dir:
             import preview
             os.makedirs(preview_dir, exist_ok=True)
-            preview.write_sheet(os.path.join(preview_dir, spec["folder"] + ".png"), made, spec["u"], KEY)
+            preview.write_sheet(os.path.join(preview_dir, skin_set["folder"] + ".png"), made, skin_set["u"], KEY)
     return 0
 
 
