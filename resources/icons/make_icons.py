@@ -14,6 +14,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "skins", "src"))
 
 import raster as R  # noqa: E402
+import artwork as A  # noqa: E402
 
 ORANGE = (R.hexrgb("FFA24A"), R.hexrgb("E2600C"))
 BLUE = (R.hexrgb("55A9FF"), R.hexrgb("1B5FD2"))
@@ -21,29 +22,8 @@ GREEN = (R.hexrgb("5EDC74"), R.hexrgb("1E9E3E"))
 WHITE = (255, 255, 255)
 
 
-class Pen:
-    """Shapes in the 16-pixel design grid, drawn at u times that size."""
-
-    def __init__(self, u):
-        self.u = u
-
-    def circle(self, cx, cy, r):
-        return R.circle(cx * self.u, cy * self.u, r * self.u)
-
-    def rbox(self, x0, y0, x1, y1, rad=0.0):
-        u = self.u
-        return R.rbox(x0 * u, y0 * u, x1 * u, y1 * u, rad * u)
-
-    def line(self, ax, ay, bx, by, width):
-        u = self.u
-        return R.line(ax * u, ay * u, bx * u, by * u, width * u)
-
-    def polygon(self, points):
-        return R.polygon([(x * self.u, y * self.u) for x, y in points])
-
-    def arc(self, cx, cy, radius, a0, a1, width):
-        u = self.u
-        return R.arc(cx * u, cy * u, radius * u, a0, a1, width * u)
+class Pen(A.Pen):
+    """The skins' pen in the 16-pixel design grid; tiles take a two-colour gradient."""
 
     def grad(self, colours):
         return R.vgrad(colours[0], colours[1], 0.5 * self.u, 15.5 * self.u)
