@@ -11,8 +11,20 @@ build_all "$root" "$root/build"
 harness_setup "$root/build" portrait
 trap harness_teardown EXIT
 cd "$root/build"
-ctest --output-on-failure "$@"
+
+set +e
+ctest --output-on-failure "$@" 2>&1 | tee "$root/build/ctest-summary.log"
+ctest_status=${PIPESTATUS[0]}
+set -e
+summary=$(grep -E '[0-9]+ tests failed out of [0-9]+' "$root/build/ctest-summary.log" | tail -n 1)
+total=$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$summary")
+failed=$(sed -E 's/.* ([0-9]+) tests failed.*/\1/' <<<"$summary")
+[ -n "$total" ] || { total=0; failed=1; }
+
 # The INI engine's native fuzz target, bounded in time; a fault it finds fails the command.
-if [ "$fuzz_seconds" -gt 0 ]; then
-    FUZZ_BUILD_DIR="$root/build/fuzz" "$root/scripts/fuzz.sh" "$fuzz_seconds"
+if [ "$ctest_status" -eq 0 ] && [ "$fuzz_seconds" -gt 0 ]; then
+    total=$((total + 1))
+    FUZZ_BUILD_DIR="$root/build/fuzz" "$root/scripts/fuzz.sh" "$fuzz_seconds" || failed=$((failed + 1))
 fi
+echo "$((total - failed)) passed, $failed failed"
+[ "$ctest_status" -eq 0 ] && [ "$failed" -eq 0 ]
