@@ -20,12 +20,6 @@ void StartTimers(HWND window, UINT foregroundPeriod)
     SetTimer(window, TIMER_STATUS, kStatusPeriod, nullptr);
 }
 
-void RepaintNow(HWND window)
-{
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
-}
-
 void ClosePopupIfInBackground(HWND popup, HWND foreground)
 {
     if (popup && popup != foreground)
@@ -78,7 +72,7 @@ LRESULT OnTimer(HWND window, WPARAM id)
     else if (id == TIMER_STATUS)
         RefreshStatusIndicators();
     else if (id == TIMER_CLOCK)
-        RepaintNow(window);
+        RepaintBarNow(window);
     return 0;
 }
 
@@ -117,7 +111,7 @@ void CheckForeground(HWND window)
         return;
     UpdateCloseButtonState();
     lastForegroundWindow = foreground;
-    RepaintNow(window);
+    RepaintBarNow(window);
 }
 
 void ReloadAppearance(HWND window)
@@ -126,7 +120,7 @@ void ReloadAppearance(HWND window)
     KillTimer(window, TIMER_STATUS);
     ReleaseSkin();
     LoadSettings();
-    RepaintNow(window);
+    RepaintBarNow(window);
     StartTimers(window, kForegroundPeriod);
 }
 

@@ -123,6 +123,12 @@ void DrawTitle(HDC dc, int left, int right)
     SetTextColor(dc, oldColor);
 }
 
+void RepaintBarNow(HWND window)
+{
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+}
+
 void PaintBar(HWND window, HDC paintDc)
 {
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);

@@ -5,6 +5,9 @@
 
 void PaintBar(HWND window, HDC paintDc);
 
+// Invalidates the whole bar without erasing and paints it before returning.
+void RepaintBarNow(HWND window);
+
 // Draws the foreground window's title between left and right.
 void DrawTitle(HDC dc, int left, int right);
 

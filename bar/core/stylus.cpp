@@ -4,6 +4,7 @@
 #include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
 #include "bar/core/clock.h"
+#include "bar/core/paint.h"
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/indicators.h"
@@ -162,8 +163,7 @@ void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam)
         ClearSignalPressed();
         CurrentSignal().pressed = TRUE;
     }
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
+    RepaintBarNow(window);
 }
 
 void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam)

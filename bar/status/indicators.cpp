@@ -3,6 +3,7 @@
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
+#include "bar/core/paint.h"
 #include "platform/device_state.h"
 
 int SignalLevel = 0;
@@ -78,9 +79,7 @@ bool RefreshStatusIndicators()
     SignalLevel = level;
     lastVolumeChoice = volumeChoice;
     lastConnectionChoice = connectionChoice;
-    if (changed && barWindow) {
-        InvalidateRect(barWindow, nullptr, FALSE);
-        UpdateWindow(barWindow);
-    }
+    if (changed && barWindow)
+        RepaintBarNow(barWindow);
     return changed;
 }
