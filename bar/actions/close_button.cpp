@@ -10,7 +10,6 @@ bool closePairInUse = true;
 
 namespace {
 
-constexpr DWORD kCaptionOkBit = 0x80000000;
 constexpr DWORD kFramedBits = 0x40C00000;   // child, caption
 
 void SetButton(int id, bool shown, bool enabled)

@@ -9,7 +9,6 @@ namespace {
 const wchar_t* const kExcludedTitles[] = {L"Pocket PC Emulation", L"CursorWindow"};
 const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", L"Worker", L"menu_worker", L"HHTaskBar",
                                            L"MS_SIPBUTTON"};
-constexpr DWORD kCaptionOkBit = 0x80000000;
 
 template <size_t N>
 bool InList(const wchar_t* const (&list)[N], const wchar_t* text)
