@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kValueCapacity = 100;
 
-int ScreenLogPixelsY()
-{
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 SkinFont CreateSkinFont(const wchar_t* skinPath, const char* section, int logPixelsY)
 {
     FontSpec fontSpec = ReadFontSpec(skinPath, section);
@@ -35,6 +27,14 @@ void DeleteSkinFont(SkinFont& font)
 }
 
 } // namespace
+
+int ScreenLogPixelsY()
+{
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
 
 int ParseSizePoints(const char* text)
 {

@@ -22,6 +22,9 @@ FontSpec ReadFontSpec(const wchar_t* skinPath, const char* section);
 // Integer part of a decimal text: "9.5" is 9; anything that is no number is 0.
 int ParseSizePoints(const char* text);
 
+// The screen's vertical logical pixels per inch.
+int ScreenLogPixelsY();
+
 // Character height for a point size at a vertical density: negative, rounded half up.
 int FontHeightForPoints(int points, int logPixelsY);
 

@@ -89,10 +89,7 @@ HFONT ClockFont(bool bold)
 {
     LOGFONTW logFont = {};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(logFont), &logFont);
-    HDC screen = GetDC(nullptr);
-    int logPixelsY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    logFont.lfHeight = -static_cast<int>(logPixelsY / 9.0 + 0.5);
+    logFont.lfHeight = -static_cast<int>(ScreenLogPixelsY() / 9.0 + 0.5);
     logFont.lfWidth = 0;
     if (bold)
         logFont.lfWeight = FW_BOLD;
