@@ -1,5 +1,6 @@
 // A stand-in surface for child windows of other processes' windows.
 #include "platform/child_surface.h"
+#include "platform/scoped_win.h"
 
 namespace {
 
@@ -26,11 +27,9 @@ void OnSurfacePaint(HWND window)
     HDC dc = BeginPaint(window, &paint);
     Surface* surface = SurfaceOf(window);
     if (surface && surface->picture) {
-        HDC memory = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(memory, surface->picture);
-        BitBlt(dc, 0, 0, surface->width, surface->height, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteDC(memory);
+        ScopedMemoryDC memory(dc);
+        ScopedSelectObject picture(memory.get(), surface->picture);
+        BitBlt(dc, 0, 0, surface->width, surface->height, memory.get(), 0, 0, SRCCOPY);
     }
     EndPaint(window, &paint);
 }
@@ -130,11 +129,11 @@ void PresentChildWindow(HWND child, HDC source, int width, int height)
         surface->width = width;
         surface->height = height;
     }
-    HDC memory = CreateCompatibleDC(source);
-    HGDIOBJ old = SelectObject(memory, surface->picture);
-    BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DeleteDC(memory);
+    {
+        ScopedMemoryDC memory(source);
+        ScopedSelectObject picture(memory.get(), surface->picture);
+        BitBlt(memory.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
+    }
 
     POINT origin = {0, 0};
     ClientToScreen(child, &origin);

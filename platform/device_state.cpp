@@ -1,5 +1,6 @@
 // Reads and writes the emulated handheld's device state in the registry.
 #include "platform/device_state.h"
+#include "platform/scoped_win.h"
 
 namespace {
 
@@ -45,25 +46,23 @@ bool WriteQword(HKEY key, const wchar_t* name, ULONGLONG value)
 
 void ReadCards(HKEY stateKey, std::vector<StorageCardState>& cards)
 {
-    HKEY cardsKey;
-    if (RegOpenKeyExW(stateKey, kDeviceCardsSubKey, 0, KEY_READ, &cardsKey) != ERROR_SUCCESS)
+    ScopedRegKey cardsKey;
+    if (RegOpenKeyExW(stateKey, kDeviceCardsSubKey, 0, KEY_READ, cardsKey.out()) != ERROR_SUCCESS)
         return;
     cards.clear();
     wchar_t name[MAX_PATH];
     for (DWORD i = 0;; ++i) {
         DWORD len = MAX_PATH;
-        if (RegEnumKeyExW(cardsKey, i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        if (RegEnumKeyExW(cardsKey.get(), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        HKEY card;
-        if (RegOpenKeyExW(cardsKey, name, 0, KEY_READ, &card) != ERROR_SUCCESS)
+        ScopedRegKey card;
+        if (RegOpenKeyExW(cardsKey.get(), name, 0, KEY_READ, card.out()) != ERROR_SUCCESS)
             continue;
         StorageCardState state{name, 0, 0};
-        ReadQword(card, device_value::CardTotal, state.totalBytes);
-        ReadQword(card, device_value::CardFree, state.freeBytes);
-        RegCloseKey(card);
+        ReadQword(card.get(), device_value::CardTotal, state.totalBytes);
+        ReadQword(card.get(), device_value::CardFree, state.freeBytes);
         cards.push_back(state);
     }
-    RegCloseKey(cardsKey);
 }
 
 } // namespace
@@ -71,9 +70,10 @@ void ReadCards(HKEY stateKey, std::vector<StorageCardState>& cards)
 DeviceState ReadDeviceState()
 {
     DeviceState state;
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    ScopedRegKey opened;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, opened.out()) != ERROR_SUCCESS)
         return state;
+    HKEY key = opened.get();
     ReadBool(key, device_value::CellularLine, state.cellularLine);
     ReadDword(key, device_value::SignalStrength, state.signalStrength);
     ReadBool(key, device_value::InternetConnected, state.internetConnected);
@@ -85,35 +85,32 @@ DeviceState ReadDeviceState()
     ReadDword(key, device_value::WaveVolume, state.waveVolume);
     ReadDword(key, device_value::PlatformMajor, state.platformMajor);
     ReadCards(key, state.cards);
-    RegCloseKey(key);
     return state;
 }
 
 DWORD ReadDeviceDword(const wchar_t* name, DWORD fallback)
 {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    ScopedRegKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS)
         return fallback;
-    ReadDword(key, name, fallback);
-    RegCloseKey(key);
+    ReadDword(key.get(), name, fallback);
     return fallback;
 }
 
 bool WriteDeviceDword(const wchar_t* name, DWORD value)
 {
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    ScopedRegKey key;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr) != ERROR_SUCCESS)
         return false;
-    bool ok = WriteDword(key, name, value);
-    RegCloseKey(key);
-    return ok;
+    return WriteDword(key.get(), name, value);
 }
 
 bool WriteDeviceState(const DeviceState& state)
 {
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    ScopedRegKey opened;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, opened.out(), nullptr) != ERROR_SUCCESS)
         return false;
+    HKEY key = opened.get();
     bool ok = WriteDword(key, device_value::CellularLine, state.cellularLine ? 1 : 0)
         && WriteDword(key, device_value::SignalStrength, state.signalStrength)
         && WriteDword(key, device_value::InternetConnected, state.internetConnected ? 1 : 0)
@@ -125,23 +122,20 @@ bool WriteDeviceState(const DeviceState& state)
         && WriteDword(key, device_value::WaveVolume, state.waveVolume)
         && WriteDword(key, device_value::PlatformMajor, state.platformMajor);
     RegDeleteTreeW(key, kDeviceCardsSubKey);
-    HKEY cardsKey;
-    if (ok && RegCreateKeyExW(key, kDeviceCardsSubKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &cardsKey, nullptr) == ERROR_SUCCESS) {
+    ScopedRegKey cardsKey;
+    if (ok && RegCreateKeyExW(key, kDeviceCardsSubKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, cardsKey.out(), nullptr) == ERROR_SUCCESS) {
         for (const StorageCardState& card : state.cards) {
-            HKEY cardKey;
-            if (RegCreateKeyExW(cardsKey, card.name.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &cardKey, nullptr) != ERROR_SUCCESS) {
+            ScopedRegKey cardKey;
+            if (RegCreateKeyExW(cardsKey.get(), card.name.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, cardKey.out(), nullptr) != ERROR_SUCCESS) {
                 ok = false;
                 continue;
             }
-            ok = WriteQword(cardKey, device_value::CardTotal, card.totalBytes)
-                && WriteQword(cardKey, device_value::CardFree, card.freeBytes) && ok;
-            RegCloseKey(cardKey);
+            ok = WriteQword(cardKey.get(), device_value::CardTotal, card.totalBytes)
+                && WriteQword(cardKey.get(), device_value::CardFree, card.freeBytes) && ok;
         }
-        RegCloseKey(cardsKey);
     } else {
         ok = false;
     }
-    RegCloseKey(key);
     return ok;
 }
 

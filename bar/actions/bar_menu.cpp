@@ -2,6 +2,7 @@
 #include "bar/actions/bar_menu.h"
 #include "bar/config/fonts.h"
 #include "bar/core/bar_state.h"
+#include "platform/scoped_win.h"
 #include "platform/shell_windows.h"
 
 namespace {
@@ -83,12 +84,12 @@ void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item)
         return;
     const wchar_t* text = FixedCommandText(item->itemID);
     SIZE size = {0, 0};
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, MenuFont());
-    if (text)
-        GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
+    {
+        ScopedGetDC dc(window);
+        ScopedSelectObject font(dc.get(), MenuFont());
+        if (text)
+            GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
+    }
     item->itemHeight = 18 * ScaleFactor;
     item->itemWidth = size.cx + 36 * ScaleFactor;
 }
@@ -101,16 +102,13 @@ void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
     HDC dc = item->hDC;
     RECT r = item->rcItem;
     FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
-    HGDIOBJ oldFont = SelectObject(dc, MenuFont());
-    COLORREF oldColor = SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    int oldMode = SetBkMode(dc, TRANSPARENT);
+    ScopedSelectObject font(dc, MenuFont());
+    ScopedTextColor color(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    ScopedBkMode mode(dc, TRANSPARENT);
     if (const wchar_t* text = FixedCommandText(item->itemID)) {
         r.left += 22 * ScaleFactor;
         DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER);
     }
-    SetBkMode(dc, oldMode);
-    SetTextColor(dc, oldColor);
-    SelectObject(dc, oldFont);
 }
 
 void InstallMenuTapHook()

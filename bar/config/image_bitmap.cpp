@@ -1,42 +1,16 @@
 // LoadImageBitmap: decodes with a CVOImage and copies the result into a 24-bit DIB.
 #include "bar/config/image_bitmap.h"
 #include "bar/config/vo_image.h"
-
-namespace {
-
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDc() { if (dc_) ReleaseDC(window_, dc_); }
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    HDC get() const { return dc_; }
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC reference) : dc_(reference ? CreateCompatibleDC(reference) : nullptr) {}
-    ~MemoryDc() { if (dc_) DeleteDC(dc_); }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-private:
-    HDC dc_;
-};
-
-}  // namespace
+#include "platform/scoped_win.h"
 
 HBITMAP LoadImageBitmap(HWND window, const wchar_t* path)
 {
-    WindowDc windowDc(window);
+    ScopedGetDC windowDc(window);
     if (!windowDc.get())
         return nullptr;
     // Both memory contexts go in every case, also when there is no image.
-    MemoryDc target(windowDc.get());
-    MemoryDc reference(windowDc.get());
+    ScopedMemoryDC target(windowDc.get());
+    ScopedMemoryDC reference(windowDc.get());
     if (!target.get() || !reference.get())
         return nullptr;
     CVOImage image;
@@ -55,9 +29,10 @@ HBITMAP LoadImageBitmap(HWND window, const wchar_t* path)
     HBITMAP section = CreateDIBSection(windowDc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!section)
         return nullptr;
-    HGDIOBJ previous = SelectObject(target.get(), section);
-    image.Draw(target.get(), 0, 0, -1, -1);
-    SelectObject(target.get(), previous);
+    {
+        ScopedSelectObject selected(target.get(), section);
+        image.Draw(target.get(), 0, 0, -1, -1);
+    }
     GdiFlush();  // callers may read the bits directly
     return section;
 }

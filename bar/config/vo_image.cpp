@@ -1,6 +1,7 @@
 // CVOImage: loads a file through the image decoder and draws it.
 #include "bar/config/vo_image.h"
 #include "platform/image_decoder.h"
+#include "platform/scoped_win.h"
 
 namespace {
 
@@ -67,9 +68,9 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
                                        : GetCurrentObject(memoryDc_, OBJ_BITMAP);
     }
 
-    HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    ScopedHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
         return 0;
 
     BYTE transfer[kTransferBytes] = {};
@@ -81,7 +82,7 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     request.bitmap = &bitmap_;
     request.renderObject = nullptr;
     request.bitDepth = DWORD(GetDeviceCaps(dc, BITSPIXEL));
-    request.callerValue = reinterpret_cast<LPARAM>(file);
+    request.callerValue = reinterpret_cast<LPARAM>(file.get());
     request.dc = memoryDc_;
     request.scale = kScalePercent;
     request.maxWidth = kMaxImageSide;
@@ -90,7 +91,6 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     request.progress = IgnoreProgress;
     request.transparentColour = kDecodeNoTransparentColour;
     HRESULT hr = DecodeImage(&request);
-    CloseHandle(file);
 
     // A file that opens but does not decode is treated like a missing one.
     BITMAP info = {};

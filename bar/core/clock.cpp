@@ -3,6 +3,7 @@
 #include "bar/config/fonts.h"
 #include "bar/core/bar_state.h"
 #include "platform/device_state.h"
+#include "platform/scoped_win.h"
 #include <cwchar>
 
 namespace {
@@ -30,14 +31,11 @@ int MeasureClockText(bool date, bool bold)
         GetDateFormatW(kSystemDefaultLocale, DATE_SHORTDATE, &now, nullptr, text, kClockTextCapacity);
     else
         FormatClockText(now, text, kClockTextCapacity);
-    HFONT font = ClockFont(bold);
-    HDC dc = GetDC(barWindow);
-    HGDIOBJ old = SelectObject(dc, font);
+    ScopedFont font(ClockFont(bold));
+    ScopedGetDC dc(barWindow);
+    ScopedSelectObject selected(dc.get(), font.get());
     SIZE size = {0, 0};
-    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
-    SelectObject(dc, old);
-    ReleaseDC(barWindow, dc);
-    DeleteObject(font);
+    GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
     return size.cx;
 }
 
@@ -58,9 +56,9 @@ void DrawClock(HDC dc, RECT* rect, int* rightEdge)
     wchar_t text[kClockTextCapacity];
     FormatClockText(now, text, kClockTextCapacity);
 
-    COLORREF oldColor = SetTextColor(dc, timerFont.color);
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, timerFont.font ? timerFont.font : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedTextColor color(dc, timerFont.color);
+    ScopedBkMode mode(dc, TRANSPARENT);
+    ScopedSelectObject font(dc, timerFont.font ? timerFont.font : GetStockObject(DEFAULT_GUI_FONT));
     SIZE size = {0, 0};
     int length = lstrlenW(text);
     GetTextExtentPoint32W(dc, text, length, &size);
@@ -68,18 +66,15 @@ void DrawClock(HDC dc, RECT* rect, int* rightEdge)
     *rect = RECT{*rightEdge, 0, *rightEdge + size.cx, 26 * ScaleFactor};
     if (length > 0)
         DrawTextW(dc, text, length, rect, DT_VCENTER);
-    SetTextColor(dc, oldColor);
-    SelectObject(dc, oldFont);
 }
 
 DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
 {
-    HKEY key;
-    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    ScopedRegKey key;
+    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, key.out()) != ERROR_SUCCESS)
         return kAbsent;
     DWORD value = 0, type = 0, size = sizeof(value);
-    LONG result = RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
+    LONG result = RegQueryValueExW(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
     if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(value))
         return kAbsent;
     return value;

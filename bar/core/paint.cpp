@@ -8,6 +8,7 @@
 #include "bar/core/keyed_copy.h"
 #include "bar/status/indicators.h"
 #include "platform/child_surface.h"
+#include "platform/scoped_win.h"
 #include <strsafe.h>
 #include <cwchar>
 
@@ -18,14 +19,24 @@ constexpr COLORREF kBackgroundKey = RGB(255, 0, 0);
 // The canvas of one paint: a 32-bit bottom-up DIB section in a memory DC, so that
 // images are copied straight into its pixels and text is drawn with GDI.
 struct Canvas {
+    ScopedMemoryDC memory;
+    ScopedBitmap bitmap;
+    ScopedSelectObject selected;
     HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ oldBitmap;
     PixelView pixels;
     RECT clip;   // where buttons may be drawn
 
     Canvas(HDC reference, int width, int height)
-        : dc(CreateCompatibleDC(reference)), bitmap(nullptr), oldBitmap(nullptr), pixels(), clip{0, 0, width, height}
+        : memory(reference), bitmap(CreateSection(reference, width, height)),
+          selected(memory.get(), bitmap.get()), dc(memory.get()), pixels(), clip{0, 0, width, height}
+    {
+        if (selected.ok())
+            ViewOfBitmap(bitmap.get(), &pixels);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    static HBITMAP CreateSection(HDC reference, int width, int height)
     {
         BITMAPINFO info = {};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -36,23 +47,8 @@ struct Canvas {
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
-        bitmap = CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (dc && bitmap) {
-            oldBitmap = SelectObject(dc, bitmap);
-            ViewOfBitmap(bitmap, &pixels);
-        }
+        return CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     }
-    ~Canvas()
-    {
-        if (oldBitmap)
-            SelectObject(dc, oldBitmap);
-        if (bitmap)
-            DeleteObject(bitmap);
-        if (dc)
-            DeleteDC(dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
     bool ok() const { return pixels.bits != nullptr; }
 
@@ -114,13 +110,10 @@ void DrawTitle(HDC dc, int left, int right)
         GetWindowTextW(lastForegroundWindow, windowText, 50);
     wchar_t title[50];
     TitleForDisplay(windowText, title, 50);
-    COLORREF oldColor = SetTextColor(dc, titleFont.color);
-    int oldMode = SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, titleFont.font ? titleFont.font : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedTextColor color(dc, titleFont.color);
+    ScopedBkMode mode(dc, TRANSPARENT);
+    ScopedSelectObject font(dc, titleFont.font ? titleFont.font : GetStockObject(DEFAULT_GUI_FONT));
     DrawTextW(dc, title, -1, &r, DT_VCENTER);
-    SelectObject(dc, oldFont);
-    SetBkMode(dc, oldMode);
-    SetTextColor(dc, oldColor);
 }
 
 void RepaintBarNow(HWND window)
