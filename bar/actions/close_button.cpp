@@ -4,6 +4,7 @@
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
 #include "bar/core/bar_state.h"
+#include "common/shell_classes.h"
 
 int CloseButtonState = -1;
 bool closePairInUse = true;
@@ -62,6 +63,6 @@ void PressSystemCloseButton(HWND bar)
 
 void BringTodayScreenForward()
 {
-    if (HWND today = FindWindowW(L"DesktopExplorerWindow", nullptr))
+    if (HWND today = FindWindowW(kTodayClassName, nullptr))
         SetForegroundWindow(today);
 }

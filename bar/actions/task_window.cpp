@@ -1,13 +1,14 @@
 // The task test shared by the bar menu and the close/OK button.
 #include "bar/actions/task_window.h"
 #include "bar/core/bar_state.h"
+#include "common/shell_classes.h"
 #include <strsafe.h>
 #include <cwchar>
 
 namespace {
 
 const wchar_t* const kExcludedTitles[] = {L"Pocket PC Emulation", L"CursorWindow"};
-const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", L"Worker", L"menu_worker", L"HHTaskBar",
+const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", kWorkerClassName, L"menu_worker", kTaskbarClassName,
                                            L"MS_SIPBUTTON"};
 
 template <size_t N>

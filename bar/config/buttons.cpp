@@ -4,30 +4,6 @@
 
 namespace {
 
-constexpr int kTokenCapacity = 20;   // 19 characters and the terminator
-
-const OrderToken kOrderTokens[] = {
-    {"signal", BUTTON_SIGNAL, -1},
-    {"connection", BUTTON_CONNECTION, BUTTON_DISCONNECT},
-    {"home", BUTTON_HOME, -1},
-    {"volume", BUTTON_VOLUME, BUTTON_MUTE},
-    {"battery", BUTTON_BATTERY, -1},
-    {"clock", BUTTON_CLOCK, -1},
-    {"menu", BUTTON_MENU, -1},
-    {"close", BUTTON_CLOSE, BUTTON_OK},
-};
-
-bool SameWord(const wchar_t* wide, const char* narrow)
-{
-    while (*wide && *narrow) {
-        if (*wide != static_cast<unsigned char>(*narrow))
-            return false;
-        ++wide;
-        ++narrow;
-    }
-    return *wide == 0 && *narrow == 0;
-}
-
 struct OrderWork {
     const ButtonTable* loaded;
     ButtonTable* working;
@@ -84,14 +60,6 @@ void ShowToken(const wchar_t* word, void* context)
 
 } // namespace
 
-const OrderToken* FindOrderToken(const wchar_t* word)
-{
-    for (const OrderToken& token : kOrderTokens)
-        if (SameWord(word, token.word))
-            return &token;
-    return nullptr;
-}
-
 ButtonTable LoadedButtonTable()
 {
     ButtonTable table = {};
@@ -113,7 +81,7 @@ int FindSlotById(const ButtonTable& table, int id)
 
 void ForEachOrderToken(const wchar_t* order, void (*visit)(const wchar_t* token, void* context), void* context)
 {
-    wchar_t token[kTokenCapacity];
+    wchar_t token[kOrderWordCapacity];
     size_t length = 0;
     for (const wchar_t* p = order;; ++p) {
         if (*p == L',' || *p == L'\0') {
@@ -123,7 +91,7 @@ void ForEachOrderToken(const wchar_t* order, void (*visit)(const wchar_t* token,
             length = 0;
             if (*p == L'\0')
                 break;
-        } else if (length < kTokenCapacity - 1) {
+        } else if (length < kOrderWordCapacity - 1) {
             token[length++] = *p;
         }
     }
@@ -143,15 +111,4 @@ void ApplyVisibilityText(ButtonTable& table, const wchar_t* order, const wchar_t
 {
     VisibilityWork work{&table, display, wcslen(display), 0};
     ForEachOrderToken(order, ShowToken, &work);
-}
-
-const char* DefaultOrder(bool phone)
-{
-    return phone ? "signal,connection,home,volume,battery,clock,menu,close"
-                 : "connection,home,volume,battery,clock,menu,close";
-}
-
-const char* DefaultDisplay(bool phone)
-{
-    return phone ? "11111111" : "1111111";
 }

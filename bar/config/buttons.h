@@ -1,21 +1,7 @@
-// The bar's twelve buttons, their order tokens and the order and visibility rules.
+// The bar's button table and its order and visibility rules (the words and ids: common/order_words.h).
 #pragma once
 #include <windows.h>
-
-enum ButtonId {
-    BUTTON_START_MENU = 0,
-    BUTTON_MENU = 1,
-    BUTTON_CLOSE = 2,
-    BUTTON_OK = 3,
-    BUTTON_VOLUME = 4,
-    BUTTON_MUTE = 5,
-    BUTTON_BATTERY = 6,
-    BUTTON_HOME = 7,
-    BUTTON_CONNECTION = 8,
-    BUTTON_DISCONNECT = 9,
-    BUTTON_CLOCK = 10,
-    BUTTON_SIGNAL = 11,
-};
+#include "common/order_words.h"
 
 constexpr int kButtonCount = 12;
 constexpr int kSignalLevels = 5;
@@ -40,16 +26,6 @@ struct SignalImageSet {
     ButtonRecord levels[kSignalLevels];
 };
 
-// One of the eight words of the Order setting, with the button(s) it stands for.
-struct OrderToken {
-    const char* word;
-    int first;      // ButtonId
-    int second;     // the pair's partner, or -1
-};
-
-// The token of that exact spelling, or null.
-const OrderToken* FindOrderToken(const wchar_t* word);
-
 // The table as a fresh skin load leaves it (before images): slot n holds id n,
 // shown, enabled, not pressed.
 ButtonTable LoadedButtonTable();
@@ -68,7 +44,3 @@ void ApplyVisibilityText(ButtonTable& table, const wchar_t* order, const wchar_t
 
 // Calls visit for each non-empty token of an Order text (at most 19 characters each).
 void ForEachOrderToken(const wchar_t* order, void (*visit)(const wchar_t* token, void* context), void* context);
-
-// Defaults written on first start.
-const char* DefaultOrder(bool phone);
-const char* DefaultDisplay(bool phone);

@@ -1,10 +1,7 @@
 // Process-wide values of the bar: start-up facts and the bar window's state.
 #pragma once
 #include <windows.h>
-
-// Private window messages.
-constexpr UINT MSG_CLOSE_POPUP = WM_USER + 12;  // 0x040C: a popup applies its choices and closes
-constexpr UINT MSG_SHOW_MENU = WM_USER + 21;    // 0x0415: a second copy asks for the bar menu
+#include "common/bar_link.h"   // the bar window's class and messages
 
 constexpr UINT_PTR TIMER_FOREGROUND = 1;
 constexpr UINT_PTR TIMER_STATUS = 2;
@@ -12,10 +9,6 @@ constexpr UINT_PTR TIMER_CLOCK = 3;            // one-shot at the next minute's 
 constexpr UINT kForegroundPeriodFirst = 400;    // until the first reload
 constexpr UINT kForegroundPeriod = 1000;        // after every reload
 constexpr UINT kStatusPeriod = 5000;
-
-constexpr wchar_t kBarClassName[] = L"VelkisClass";
-constexpr wchar_t kUpdateMessageName[] = L"Velkis_UpdateNotify";
-constexpr wchar_t kTaskbarClassName[] = L"HHTaskBar";
 
 constexpr int kProgramPathCapacity = 80;         // module file name buffer, in UTF-16 units
 constexpr int kMaxShellProcesses = 4;

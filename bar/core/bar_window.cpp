@@ -10,6 +10,7 @@
 #include "bar/actions/close_button.h"
 #include "bar/actions/commands.h"
 #include "bar/status/indicators.h"
+#include "common/shell_classes.h"
 #include <cwchar>
 
 namespace {
@@ -93,7 +94,7 @@ LRESULT OnShowMenu(HWND window)
 
 bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last)
 {
-    if (wcscmp(foregroundClass, L"Worker") == 0)
+    if (wcscmp(foregroundClass, kWorkerClassName) == 0)
         return false;
     return foreground != last;
 }

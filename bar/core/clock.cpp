@@ -2,6 +2,7 @@
 #include "bar/core/clock.h"
 #include "bar/config/fonts.h"
 #include "bar/core/bar_state.h"
+#include "common/shell_classes.h"
 #include "platform/device_state.h"
 #include "platform/scoped_win.h"
 #include <cwchar>
@@ -19,7 +20,7 @@ bool TodayInFront()
     HWND foreground = GetForegroundWindow();
     if (foreground)
         GetClassNameW(foreground, className, 60);
-    return wcscmp(className, L"DesktopExplorerWindow") == 0;
+    return wcscmp(className, kTodayClassName) == 0;
 }
 
 int MeasureClockText(bool date, bool bold)

@@ -2,7 +2,9 @@
 #include "bar/core/startup.h"
 #include "bar/core/bar_state.h"
 #include "bar/core/bar_window.h"
+#include "common/bar_link.h"
 #include "common/cellular_line.h"
+#include "common/shell_classes.h"
 #include "platform/processes.h"
 #include "platform/shell_windows.h"
 #include <commctrl.h>
@@ -63,19 +65,6 @@ bool BuildShellProcessList()
 {
     ShellProcessList = {};
     return ForEachProcess(CollectShellProcess, nullptr);
-}
-
-HWND FindRunningBar()
-{
-    HWND taskbar = FindWindowW(kTaskbarClassName, nullptr);
-    if (!taskbar)
-        return nullptr;
-    for (HWND child = GetWindow(taskbar, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[32];
-        if (GetClassNameW(child, className, 32) && wcscmp(className, kBarClassName) == 0)
-            return child;
-    }
-    return nullptr;
 }
 
 bool CreateBarWindow(HINSTANCE instance, int showCommand)

@@ -5,7 +5,6 @@
 int StartBar(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int showCommand);
 bool CreateBarWindow(HINSTANCE instance, int showCommand);
 bool BuildShellProcessList();
-HWND FindRunningBar();
 
 // Pure rules, callable without a window.
 
