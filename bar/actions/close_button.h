@@ -3,9 +3,11 @@
 #include <windows.h>
 
 // -1 unknown, 0 close shown but disabled, 1 close enabled, 2 OK shown and enabled.
+// Written by UpdateCloseButtonState only.
 extern int CloseButtonState;
 
-// Whether the Display setting left the close/OK pair on the bar; taken by each load.
+// Whether the Display setting left the close/OK pair on the bar; written by each
+// load in bar/core/appearance.cpp only.
 extern bool closePairInUse;
 
 // Re-evaluates the buttons for the foreground window; returns whether the state changed.

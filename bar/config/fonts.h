@@ -18,7 +18,8 @@ int FontHeightForPoints(int points, int logPixelsY);
 // The logical-font record of a fontSpec at a vertical density.
 LOGFONTW LogFontFromSpec(const FontSpec& fontSpec, int logPixelsY);
 
-// The three fonts of the skin, created by LoadSkinFonts and deleted by ReleaseSkinFonts.
+// The three fonts of the skin, created by LoadSkinFonts and deleted by ReleaseSkinFonts
+// (both in bar/config/fonts.cpp, the only writer).
 extern SkinFont titleFont;
 extern SkinFont timerFont;
 extern SkinFont dialogTitleFont;

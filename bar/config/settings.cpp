@@ -1,16 +1,11 @@
-// The bar's load sequence: config.ini with its defaults, the skin, order and visibility.
+// config.ini for the bar: paths and defaults, order and visibility of the button table.
 #include "bar/config/settings.h"
 #include "bar/config/buttons.h"
-#include "bar/config/fonts.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
-#include "bar/actions/close_button.h"
-#include "bar/status/indicators.h"
 #include "common/ini.h"
 #include <strsafe.h>
 
 SettingsPaths settingsPaths = {};
-bool settingsLoaded = false;
 
 namespace {
 
@@ -27,7 +22,7 @@ void ReadConfigWide(const char* section, const char* key, wchar_t* out, size_t c
     AnsiToWide(value, out, capacity);
 }
 
-void ResolveSkinPath()
+void ResolveSkinPath(bool phone)
 {
     char value[kValueCapacity] = "";
     int result = IniReadValue(settingsPaths.configPath, kSettingsSection, kThemeFileKey, value, sizeof(value));
@@ -40,25 +35,27 @@ void ResolveSkinPath()
     char narrow[kSettingsPathCapacity];
     WideToAnsi(settingsPaths.skinPath, narrow, sizeof(narrow));
     IniWriteValue(settingsPaths.configPath, kSettingsSection, kThemeFileKey, narrow);
-    IniWriteValue(settingsPaths.configPath, kTopBarSection, "Order", DefaultOrder(PhoneEdition));
+    IniWriteValue(settingsPaths.configPath, kTopBarSection, "Order", DefaultOrder(phone));
 }
 
-void EnsureDisplay()
+void EnsureDisplay(bool phone)
 {
     char value[kValueCapacity] = "";
     int result = IniReadValue(settingsPaths.configPath, kTopBarSection, "Display", value, sizeof(value));
     if (result != INI_SUCCESS || value[0] == '\0')
-        IniWriteValue(settingsPaths.configPath, kTopBarSection, "Display", DefaultDisplay(PhoneEdition));
+        IniWriteValue(settingsPaths.configPath, kTopBarSection, "Display", DefaultDisplay(phone));
 }
 
-void TakeImageSizes()
+} // namespace
+
+void TakeImageSizes(bool phone)
 {
     for (ButtonRecord& record : buttonTable.slots) {
         SIZE size = BitmapSize(record.normalImage);
         record.width = size.cx;
         record.height = size.cy;
     }
-    if (!PhoneEdition)
+    if (!phone)
         return;
     for (ButtonRecord& record : signalImages.levels) {
         SIZE size = BitmapSize(record.normalImage);
@@ -67,20 +64,11 @@ void TakeImageSizes()
     }
 }
 
-// A hand-written Order may leave a button out of the table altogether.
-bool IsShown(int id)
-{
-    int slot = FindSlotById(buttonTable, id);
-    return slot >= 0 && buttonTable.slots[slot].shown;
-}
-
-} // namespace
-
-void ApplyOrder()
+void ApplyOrder(bool phone)
 {
     wchar_t order[kValueCapacity];
     ReadConfigWide(kTopBarSection, "Order", order, kValueCapacity);
-    ApplyOrderText(buttonTable, order, PhoneEdition);
+    ApplyOrderText(buttonTable, order, phone);
 }
 
 void ApplyVisibility()
@@ -92,28 +80,11 @@ void ApplyVisibility()
     ApplyVisibilityText(buttonTable, order, display);
 }
 
-void LoadSettings()
+void ResolveSettingsPaths(const wchar_t* programFolder, bool phone)
 {
-    HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    settingsLoaded = false;
-
     settingsPaths.programFolder = programFolder;
     StringCchPrintfW(settingsPaths.configPath, kSettingsPathCapacity, L"%s\\%s", programFolder, L"config.ini");
-    ResolveSkinPath();
-    EnsureDisplay();
+    ResolveSkinPath(phone);
+    EnsureDisplay(phone);
     SkinFolderOf(settingsPaths.skinPath, settingsPaths.skinFolder, kSettingsPathCapacity);
-
-    LoadSkin(barWindow, settingsPaths.skinPath);
-    LoadSkinFonts(settingsPaths.skinPath);
-    ApplyOrder();
-    TakeImageSizes();
-    settingsLoaded = true;
-    ApplySkinScale(settingsPaths.skinPath, ScaleFactor);
-    ApplyVisibility();
-    closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
-
-    RefreshStatusIndicators();
-    lastForegroundWindow = GetForegroundWindow();
-    UpdateCloseButtonState();
-    SetCursor(previousCursor);
 }

@@ -1,4 +1,6 @@
-// Loading config.ini and the skin into the bar's button table, fonts and paths.
+// config.ini for the bar: the paths it names, its defaults, and the order and visibility it sets.
+//
+// These are steps of the load sequence; bar/core/appearance.cpp runs them in order.
 #pragma once
 #include <windows.h>
 
@@ -11,14 +13,21 @@ struct SettingsPaths {
     wchar_t skinFolder[kSettingsPathCapacity];
 };
 
+// Written only by ResolveSettingsPaths.
 extern SettingsPaths settingsPaths;
-extern bool settingsLoaded;
 
-// The whole load sequence; run at window creation and at every reload.
-void LoadSettings();
+// config.ini beside the program; the skin path from Settings / Theme File, which
+// when missing or empty becomes the default skin, written back together with the
+// default Order; a missing or empty Display is written with its default; the skin
+// folder. phone chooses the defaults.
+void ResolveSettingsPaths(const wchar_t* programFolder, bool phone);
 
 // Reads Order from config.ini and rearranges the button table.
-void ApplyOrder();
+void ApplyOrder(bool phone);
+
+// Takes each button's normal image size into its record; with a phone also the
+// signal levels'.
+void TakeImageSizes(bool phone);
 
 // Reads Order and Display from config.ini and sets the shown flags.
 void ApplyVisibility();

@@ -2,8 +2,6 @@
 #include "bar/config/skin.h"
 #include "bar/config/fonts.h"
 #include "bar/config/image_bitmap.h"
-#include "bar/core/bar_state.h"
-#include "bar/actions/bar_menu.h"
 #include "common/ini.h"
 #include "resources/velkis_res.h"
 #include <strsafe.h>
@@ -86,19 +84,20 @@ void LoadSignalImages(SkinReader& reader)
     }
 }
 
-HICON LoadMenuIcon(int resourceId, int size)
+HICON LoadMenuIcon(HINSTANCE instance, int resourceId, int size)
 {
-    return static_cast<HICON>(LoadImageW(barInstance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, size, size, 0));
+    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, size, size, 0));
 }
 
-void LoadMenuIcons()
+void LoadMenuIcons(HINSTANCE instance, int scaleFactor)
 {
-    int size = 16 * ScaleFactor;
-    skinImages.menuIcons[MENU_ICON_CLOSE] = LoadMenuIcon(ScaleFactor == 1 ? IDI_TASK_CLOSE : IDI_TASK_CLOSE_LARGE, size);
-    skinImages.menuIcons[MENU_ICON_SCREEN] = LoadMenuIcon(IDI_SCREEN_OFF, size);
-    skinImages.menuIcons[MENU_ICON_SHUT_DOWN] = LoadMenuIcon(IDI_SHUT_DOWN, size);
-    skinImages.menuIcons[MENU_ICON_RESTART] = LoadMenuIcon(IDI_RESTART, size);
-    skinImages.menuIcons[MENU_ICON_OPTIONS] = LoadMenuIcon(IDI_OPTIONS, size);
+    int size = 16 * scaleFactor;
+    HICON* icons = skinImages.menuIcons;
+    icons[MENU_ICON_CLOSE] = LoadMenuIcon(instance, scaleFactor == 1 ? IDI_TASK_CLOSE : IDI_TASK_CLOSE_LARGE, size);
+    icons[MENU_ICON_SCREEN] = LoadMenuIcon(instance, IDI_SCREEN_OFF, size);
+    icons[MENU_ICON_SHUT_DOWN] = LoadMenuIcon(instance, IDI_SHUT_DOWN, size);
+    icons[MENU_ICON_RESTART] = LoadMenuIcon(instance, IDI_RESTART, size);
+    icons[MENU_ICON_OPTIONS] = LoadMenuIcon(instance, IDI_OPTIONS, size);
 }
 
 void DeleteBitmap(HBITMAP& bitmap)
@@ -148,10 +147,10 @@ void ApplySkinScale(const wchar_t* skinPath, int scaleFactor)
     ImageScale = ImageScaleFor(skinHiRes, scaleFactor);
 }
 
-void LoadSkin(HWND window, const wchar_t* skinPath)
+void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
 {
     SkinReader reader = {};
-    reader.window = window;
+    reader.window = facts.window;
     reader.skinPath = skinPath;
     SkinFolderOf(skinPath, reader.folder, kPathCapacity);
 
@@ -161,15 +160,15 @@ void LoadSkin(HWND window, const wchar_t* skinPath)
     buttonTable = LoadedButtonTable();
     for (int slot = 0; slot < 10; ++slot)
         LoadButtonImages(reader, buttonTable.slots[slot], kButtonKeys[slot]);
-    buttonTable.slots[0].rect = RECT{0, 0, 60 * ScaleFactor, 26 * ScaleFactor};
+    buttonTable.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, 26 * facts.scaleFactor};
 
-    LoadMenuIcons();
+    LoadMenuIcons(facts.instance, facts.scaleFactor);
 
     skinImages.volumePopup = MakeSkinImage(reader.LoadImage("Volume image", "Volume"));
     skinImages.batteryPopup = MakeSkinImage(reader.LoadImage("Battery image", "Battery"));
 
     signalImages = {};
-    if (PhoneEdition)
+    if (facts.phone)
         LoadSignalImages(reader);
 }
 
@@ -192,5 +191,4 @@ void ReleaseSkin()
         DeleteRecordImages(record);
     signalImages = {};
     ReleaseSkinFonts();
-    DestroyBarMenu();
 }

@@ -22,17 +22,31 @@ struct SkinImages {
     HICON menuIcons[kMenuIconCount];
 };
 
-// Loaded by LoadSkin, deleted by ReleaseSkin.
+// Written by this folder's load steps only: LoadSkin fills the records and
+// ReleaseSkin empties them; settings.cpp arranges the order, image sizes and shown
+// flags. Between loads only these fields change: rect (the layout in
+// bar/core/paint.cpp), pressed (bar/core/stylus.cpp), and shown and enabled of the
+// pairs (bar/status/indicators.cpp, bar/actions/close_button.cpp).
 extern ButtonTable buttonTable;
 extern SignalImageSet signalImages;
+// Written by LoadSkin and ReleaseSkin only.
 extern SkinImages skinImages;
+// Written by ApplySkinScale only.
 extern int ImageScale;      // 2 for a small-screen skin on a scale-2 screen, else 1
 extern bool skinHiRes;
+
+// What a skin load takes from the bar's start-up facts.
+struct SkinLoadFacts {
+    HWND window;          // bitmaps are made for its context; null: the screen's
+    HINSTANCE instance;   // holds the menu icons
+    int scaleFactor;
+    bool phone;           // only a phone loads the signal set
+};
 
 // Fills backgrounds, the ten buttons' images, menu icons, popup images and (with a
 // phone) the signal set from the skin file. Missing keys reuse the value read just
 // before them; an empty value or a missing file gives no image.
-void LoadSkin(HWND window, const wchar_t* skinPath);
+void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts);
 
 // Reads Skin Info / HiRes and sets ImageScale for the screen's scale factor.
 void ApplySkinScale(const wchar_t* skinPath, int scaleFactor);
@@ -46,6 +60,6 @@ void SkinFolderOf(const wchar_t* skinPath, wchar_t* folder, size_t capacity);
 // Pixel size of a bitmap (0 x 0 for none).
 SIZE BitmapSize(HBITMAP bitmap);
 
-// Deletes everything the last load created, fonts and the bar menu included;
-// safe to call when nothing is loaded.
+// Deletes every image, icon and font the last load created; safe to call when
+// nothing is loaded.
 void ReleaseSkin();

@@ -1,4 +1,4 @@
-// Storage of the bar's process-wide values.
+// Storage of the bar's process-wide values; bar_state.h names the one file that writes each.
 #include "bar/core/bar_state.h"
 
 HINSTANCE barInstance = nullptr;

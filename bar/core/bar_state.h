@@ -18,7 +18,7 @@ struct ShellProcesses {
     int count;
 };
 
-// Set once at start-up.
+// Set once at start-up; written by bar/core/startup.cpp only.
 extern HINSTANCE barInstance;
 extern bool PhoneEdition;
 extern wchar_t programFolder[kProgramPathCapacity];
@@ -27,10 +27,10 @@ extern ShellProcesses ShellProcessList;
 extern HWND barWindow;              // none until CreateBarWindow has created it
 extern UINT updateMessageId;
 
-// State of the bar window.
-extern HWND lastForegroundWindow;
-extern bool ignoreTap;
+// State of the bar window, each with its one writer.
+extern HWND lastForegroundWindow;   // bar/core/bar_window.cpp (AdoptForegroundWindow)
+extern bool ignoreTap;              // bar/core/stylus.cpp
 // When the last menu loop ended (message time), 0 when no press has come since.
-extern DWORD menuClosedTime;
-extern HWND volumePopupWindow;
-extern HWND batteryPopupWindow;
+extern DWORD menuClosedTime;        // bar/core/stylus.cpp
+extern HWND volumePopupWindow;      // bar/status/popups.cpp, while the popup is open
+extern HWND batteryPopupWindow;     // bar/status/popups.cpp, while the popup is open

@@ -1,10 +1,10 @@
 // Dispatch of the bar window's messages to one handler each.
 #include "bar/core/bar_window.h"
+#include "bar/core/appearance.h"
 #include "bar/core/bar_state.h"
 #include "bar/core/paint.h"
 #include "bar/core/stylus.h"
 #include "bar/config/buttons.h"
-#include "bar/config/settings.h"
 #include "bar/config/skin.h"
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
@@ -29,14 +29,14 @@ void ClosePopupIfInBackground(HWND popup, HWND foreground)
 
 LRESULT OnCreate(HWND window)
 {
-    LoadSettings();
+    LoadAppearance();
     StartTimers(window, kForegroundPeriodFirst);
     return 0;
 }
 
 LRESULT OnDestroy()
 {
-    ReleaseSkin();
+    ReleaseAppearance();
     PostQuitMessage(0);
     return 0;
 }
@@ -77,13 +77,6 @@ LRESULT OnTimer(HWND window, WPARAM id)
     return 0;
 }
 
-LRESULT OnExitMenuLoop()
-{
-    ignoreTap = true;
-    menuClosedTime = GetTickCount();
-    return 0;
-}
-
 LRESULT OnShowMenu(HWND window)
 {
     ShowBarMenu(window, 240, 26 * ScaleFactor);
@@ -110,17 +103,22 @@ void CheckForeground(HWND window)
         GetClassNameW(foreground, className, 32);
     if (!ShouldFollowForeground(foreground, className, lastForegroundWindow))
         return;
-    UpdateCloseButtonState();
-    lastForegroundWindow = foreground;
+    AdoptForegroundWindow(foreground);
     RepaintBarNow(window);
+}
+
+void AdoptForegroundWindow(HWND foreground)
+{
+    lastForegroundWindow = foreground;
+    UpdateCloseButtonState();
 }
 
 void ReloadAppearance(HWND window)
 {
     KillTimer(window, TIMER_FOREGROUND);
     KillTimer(window, TIMER_STATUS);
-    ReleaseSkin();
-    LoadSettings();
+    ReleaseAppearance();
+    LoadAppearance();
     RepaintBarNow(window);
     StartTimers(window, kForegroundPeriod);
 }
@@ -138,7 +136,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN:   OnStylusDown(window, wParam, lParam); return 0;
     case WM_LBUTTONUP:     OnStylusUp(window, wParam, lParam); return 0;
     case WM_ENTERMENULOOP: InstallMenuTapHook(); return 0;
-    case WM_EXITMENULOOP:  return OnExitMenuLoop();
+    case WM_EXITMENULOOP:  OnMenuLoopExit(); return 0;
     case MSG_SHOW_MENU:    return OnShowMenu(window);
     default:
         if (updateMessageId != 0 && message == updateMessageId) {

@@ -12,6 +12,10 @@ void CheckForeground(HWND window);
 // timers on at the after-reload periods.
 void ReloadAppearance(HWND window);
 
+// Makes foreground the window whose title the bar shows and re-evaluates close/OK
+// for it; the only writer of lastForegroundWindow.
+void AdoptForegroundWindow(HWND foreground);
+
 // Whether a new foreground window should replace the one the bar shows. Windows of
 // class "Worker" are never shown.
 bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last);

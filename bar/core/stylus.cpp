@@ -135,6 +135,12 @@ void ActOnRelease(HWND window, WPARAM wParam, LPARAM lParam, int id)
 
 } // namespace
 
+void OnMenuLoopExit()
+{
+    ignoreTap = true;
+    menuClosedTime = GetTickCount();
+}
+
 int HitTestButton(POINT point, bool* enabled)
 {
     for (const ButtonRecord& record : buttonTable.slots) {

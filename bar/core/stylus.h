@@ -7,3 +7,6 @@ int HitTestButton(POINT point, bool* enabled);
 
 void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam);
 void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam);
+
+// A popup menu of the bar has closed: the press that closed it is no tap.
+void OnMenuLoopExit();

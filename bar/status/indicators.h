@@ -3,6 +3,7 @@
 #include <windows.h>
 
 // Signal strength in five levels (0-4): which signal record is drawn and tapped.
+// Written by RefreshStatusIndicators only.
 extern int SignalLevel;
 
 // Re-reads the indicators and shows one button of each pair in use; returns

@@ -5,6 +5,7 @@
 #include "bar/config/fonts.h"
 #include "bar/config/settings.h"
 #include "bar/config/skin.h"
+#include "bar/core/appearance.h"
 #include "bar/core/bar_state.h"
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
@@ -84,7 +85,7 @@ protected:
         Image(L"popup_vol.bmp", 80, 100, RGB(255, 0, 255));
         Image(L"popup_bat.bmp", 200, 150, RGB(0, 0, 0));
     }
-    void TearDown() override { ReleaseSkin(); }
+    void TearDown() override { ReleaseAppearance(); }
 
     void Image(const wchar_t* name, int width, int height, COLORREF colour)
     {
@@ -95,8 +96,8 @@ protected:
     void WriteSkin(const std::string& text) { IniTestFolder::Write(SkinPath(), text); }
     void Load()
     {
-        ReleaseSkin();
-        LoadSettings();
+        ReleaseAppearance();
+        LoadAppearance();
     }
     const ButtonRecord& Button(int id) { return buttonTable.slots[FindSlotById(buttonTable, id)]; }
 };
@@ -295,7 +296,7 @@ TEST_F(SettingsLoadTest, HundredReloadsLeakNoGdiObjects)
         Load();
     int after = GdiObjectCount();
     EXPECT_EQ(after, before);
-    ReleaseSkin();
+    ReleaseAppearance();
     EXPECT_EQ(buttonTable.slots[1].normalImage, nullptr);
     EXPECT_EQ(titleFont.font, nullptr);
 }

@@ -1,0 +1,50 @@
+// The load sequence in its one order, and the release that precedes the next load.
+#include "bar/core/appearance.h"
+#include "bar/core/bar_state.h"
+#include "bar/core/bar_window.h"
+#include "bar/config/buttons.h"
+#include "bar/config/fonts.h"
+#include "bar/config/settings.h"
+#include "bar/config/skin.h"
+#include "bar/actions/bar_menu.h"
+#include "bar/actions/close_button.h"
+#include "bar/status/indicators.h"
+
+bool settingsLoaded = false;
+
+namespace {
+
+// A hand-written Order may leave a button out of the table altogether.
+bool IsShown(int id)
+{
+    int slot = FindSlotById(buttonTable, id);
+    return slot >= 0 && buttonTable.slots[slot].shown;
+}
+
+} // namespace
+
+void LoadAppearance()
+{
+    HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    settingsLoaded = false;
+
+    ResolveSettingsPaths(programFolder, PhoneEdition);
+    LoadSkin(settingsPaths.skinPath, SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition});
+    LoadSkinFonts(settingsPaths.skinPath);
+    ApplyOrder(PhoneEdition);
+    TakeImageSizes(PhoneEdition);
+    settingsLoaded = true;
+    ApplySkinScale(settingsPaths.skinPath, ScaleFactor);
+    ApplyVisibility();
+    closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
+
+    RefreshStatusIndicators();
+    AdoptForegroundWindow(GetForegroundWindow());
+    SetCursor(previousCursor);
+}
+
+void ReleaseAppearance()
+{
+    ReleaseSkin();
+    DestroyBarMenu();
+}

@@ -1,0 +1,13 @@
+// The bar's appearance: the one load sequence and its release, for the window's creation and every reload.
+#pragma once
+
+// Loads config.ini (writing missing defaults), the skin, its fonts, the button
+// order, sizes and visibility, then chooses the paired buttons and takes the
+// foreground window. Leaves everything ready for painting.
+void LoadAppearance();
+
+// Deletes what the last load created and the bar menu; safe when nothing is loaded.
+void ReleaseAppearance();
+
+// Whether the last load ran to its end. Written by LoadAppearance only.
+extern bool settingsLoaded;
