@@ -61,6 +61,17 @@ bool IsShellProcessName(const wchar_t* exeFile)
     return wcscmp(name, L"shell32.exe") == 0;
 }
 
+bool RetryWithPause(bool (*attempt)(), int tries, DWORD pauseMilliseconds)
+{
+    for (int attempted = 0; attempted < tries; ++attempted) {
+        if (attempted > 0)
+            Sleep(pauseMilliseconds);
+        if (attempt())
+            return true;
+    }
+    return false;
+}
+
 bool BuildShellProcessList()
 {
     ShellProcessList = {};
@@ -82,8 +93,10 @@ bool CreateBarWindow(HINSTANCE instance, int showCommand)
     if (!RegisterClassW(&windowClass))
         return false;
 
-    while (!BuildShellProcessList()) {
-    }
+    // Retrying at once and without end would hang the start at full load when the
+    // device can take no snapshot; after a second the list stays empty: shell
+    // windows then count as ordinary tasks until the bar is restarted.
+    RetryWithPause(BuildShellProcessList, kSnapshotTries, kSnapshotPause);
 
     // Without a system taskbar there is nothing to lie over.
     HWND taskbar = FindWindowW(kTaskbarClassName, nullptr);
