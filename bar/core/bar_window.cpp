@@ -13,10 +13,13 @@
 #include "common/shell_classes.h"
 #include <cwchar>
 
+UINT foregroundTimerPeriod = 0;
+
 namespace {
 
 void StartTimers(HWND window, UINT foregroundPeriod)
 {
+    foregroundTimerPeriod = foregroundPeriod;
     SetTimer(window, TIMER_FOREGROUND, foregroundPeriod, nullptr);
     SetTimer(window, TIMER_STATUS, kStatusPeriod, nullptr);
 }

@@ -12,6 +12,10 @@ void CheckForeground(HWND window);
 // timers on at the after-reload periods.
 void ReloadAppearance(HWND window);
 
+// The period TIMER_FOREGROUND runs at: kForegroundPeriodFirst from creation,
+// kForegroundPeriod after the first reload. Written by the timers' start only.
+extern UINT foregroundTimerPeriod;
+
 // Makes foreground the window whose title the bar shows and re-evaluates close/OK
 // for it; the only writer of lastForegroundWindow.
 void AdoptForegroundWindow(HWND foreground);

@@ -96,21 +96,21 @@ TEST(SystemClock, DigitalWidthFollowsTBOpt)
 TEST(TapPoints, SitLeftOfTheSystemCloseButtonAndClock)
 {
     TapPoints p = TapPointsFor(240, 1, 20, true);
-    EXPECT_EQ(p.connection.x, 240 - 50 - 20 - 28);
-    EXPECT_EQ(p.signal.x, 240 - 30 - 20 - 28);
-    EXPECT_EQ(p.clock.x, 240 - 10 - 28);
+    EXPECT_EQ(p.connection.x, 142);
+    EXPECT_EQ(p.signal.x, 162);
+    EXPECT_EQ(p.clock.x, 202);
     EXPECT_EQ(p.clock.y, 13);
     p = TapPointsFor(240, 1, 20, false);
-    EXPECT_EQ(p.connection.x, 240 - 30 - 20 - 28);
+    EXPECT_EQ(p.connection.x, 162);
     // No system clock: the clock point lies off the taskbar, the icons move right.
     p = TapPointsFor(240, 1, 0, true);
     EXPECT_EQ(p.clock.x, -10);
-    EXPECT_EQ(p.connection.x, 240 - 50 - 28);
+    EXPECT_EQ(p.connection.x, 162);
     // Scale 2 doubles every fixed distance; the clock width is taken as measured.
     p = TapPointsFor(480, 2, 33, true);
-    EXPECT_EQ(p.connection.x, 480 - 100 - 33 - 56);
-    EXPECT_EQ(p.signal.x, 480 - 60 - 33 - 56);
-    EXPECT_EQ(p.clock.x, 480 - 16 - 56);
+    EXPECT_EQ(p.connection.x, 291);
+    EXPECT_EQ(p.signal.x, 331);
+    EXPECT_EQ(p.clock.x, 408);
     EXPECT_EQ(p.clock.y, 26);
 }
 

@@ -1,9 +1,36 @@
 // The device state written by the emulator or a test is what platform/ reads back.
 #include <gtest/gtest.h>
 #include "platform/device_state.h"
+#include "platform/scoped_win.h"
+
+namespace {
+
+// Puts the state back as the test found it, so later tests read the same device.
+class KeptDeviceState {
+public:
+    KeptDeviceState() : existed_(KeyExists()), kept_(ReadDeviceState()) {}
+    ~KeptDeviceState()
+    {
+        if (existed_)
+            WriteDeviceState(kept_);
+        else
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, kDeviceStateKey);
+    }
+    static bool KeyExists()
+    {
+        ScopedRegKey key;
+        return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, key.out()) == ERROR_SUCCESS;
+    }
+private:
+    bool existed_;
+    DeviceState kept_;
+};
+
+} // namespace
 
 TEST(DeviceState, RoundTripsEveryValueAndCard)
 {
+    KeptDeviceState kept;
     DeviceState written;
     written.cellularLine = false;
     written.signalStrength = 0x1234;

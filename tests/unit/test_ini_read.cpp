@@ -195,6 +195,15 @@ TEST_F(IniRead, ALongValueIsCutToTheCallersBuffer)
     char one = '#';
     ASSERT_EQ(IniReadValue(file.c_str(), "S", "k", &one, 1), INI_SUCCESS);
     EXPECT_EQ(one, '\0');
+
+    // Exactly as long as the buffer: the terminator takes the last byte. One shorter fits whole.
+    Given("[S]\nk=" + std::string(100, 'w') + "\nj=" + std::string(99, 'x') + "\n");
+    memset(out, '#', sizeof out);
+    ASSERT_EQ(IniReadValue(file.c_str(), "S", "k", out, 100), INI_SUCCESS);
+    EXPECT_EQ(std::string(out), std::string(99, 'w'));
+    EXPECT_EQ(out[100], '#');
+    ASSERT_EQ(IniReadValue(file.c_str(), "S", "j", out, 100), INI_SUCCESS);
+    EXPECT_EQ(std::string(out), std::string(99, 'x'));
 }
 
 TEST_F(IniRead, AFailedReadLeavesTheBufferAsItWas)

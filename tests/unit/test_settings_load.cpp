@@ -231,13 +231,14 @@ TEST_F(SettingsLoadTest, FontsUseTheIntegerPointSizeAndStyleFlags)
 {
     WriteSkin(kFullSkin);
     Load();
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    // Nine points are 12 pixels at 96 dpi, 24 at 192.
+    int dpi = ScreenLogPixelsY();
+    ASSERT_TRUE(dpi == 96 || dpi == 192) << dpi;
+    const LONG ninePoints = dpi == 96 ? -12 : -24;
 
     LOGFONTW title;
     ASSERT_TRUE(GetObjectW(titleFont.font, sizeof(title), &title));
-    EXPECT_EQ(title.lfHeight, -static_cast<int>(9 * dpi / 72.0 + 0.5));
+    EXPECT_EQ(title.lfHeight, ninePoints);
     EXPECT_EQ(title.lfWeight, FW_BOLD);
     EXPECT_TRUE(title.lfItalic);
     EXPECT_STREQ(title.lfFaceName, L"Tahoma");
@@ -253,7 +254,7 @@ TEST_F(SettingsLoadTest, FontsUseTheIntegerPointSizeAndStyleFlags)
     // Missing Size, Style and Color take defaults rather than the Name.
     LOGFONTW dialog;
     ASSERT_TRUE(GetObjectW(dialogTitleFont.font, sizeof(dialog), &dialog));
-    EXPECT_EQ(dialog.lfHeight, FontHeightForPoints(9, dpi));
+    EXPECT_EQ(dialog.lfHeight, ninePoints);
     EXPECT_STREQ(dialog.lfFaceName, L"Arial");
     EXPECT_EQ(dialogTitleFont.color, 0u);
 }
@@ -264,7 +265,8 @@ TEST(FontRules, SizeAndHeightConversions)
     EXPECT_EQ(ParseSizePoints("12"), 12);
     EXPECT_EQ(ParseSizePoints(""), 0);
     EXPECT_EQ(ParseSizePoints("abc"), 0);
-    EXPECT_EQ(ParseSizePoints("99999999999999999999"), ParseSizePoints("99999999999999999999"));
+    EXPECT_EQ(ParseSizePoints("99999999999999999999"), 999999);   // stops before it can overflow
+    EXPECT_EQ(ParseSizePoints("-5"), 0);
     EXPECT_EQ(FontHeightForPoints(9, 96), -12);
     EXPECT_EQ(FontHeightForPoints(8, 96), -11);   // 10.67 rounds up
     EXPECT_EQ(FontHeightForPoints(9, 192), -24);

@@ -71,13 +71,32 @@ TEST(ShellProcess, ListHoldsAtMostFourIdsAndSucceeds)
     ShellProcessList.count = 3;
     ShellProcessList.ids[0] = 1234;
     ASSERT_TRUE(BuildShellProcessList());
-    EXPECT_GE(ShellProcessList.count, 0);
+    EXPECT_NE(ShellProcessList.ids[0], 1234u);   // the list starts empty every time
     EXPECT_LE(ShellProcessList.count, kMaxShellProcesses);
     // Our own test process is no shell: its id is never listed.
     for (int i = 0; i < ShellProcessList.count; ++i)
         EXPECT_NE(ShellProcessList.ids[i], GetCurrentProcessId());
     for (int i = ShellProcessList.count; i < kMaxShellProcesses; ++i)
         EXPECT_EQ(ShellProcessList.ids[i], 0u);
+}
+
+namespace {
+int attempts = 0;
+bool NeverSucceeds() { ++attempts; return false; }
+bool SucceedsThirdTime() { return ++attempts == 3; }
+}
+
+TEST(ShellProcess, AFailingSnapshotIsRetriedWithPausesThenGivenUp)
+{
+    attempts = 0;
+    DWORD start = GetTickCount();
+    EXPECT_FALSE(RetryWithPause(NeverSucceeds, 5, 20));
+    EXPECT_EQ(attempts, 5);
+    EXPECT_GE(GetTickCount() - start, 70u);   // four pauses, less the timer's coarseness
+
+    attempts = 0;
+    EXPECT_TRUE(RetryWithPause(SucceedsThirdTime, 5, 0));
+    EXPECT_EQ(attempts, 3);
 }
 
 TEST(FindRunningBar, FindsOnlyAChildOfTheSystemTaskbar)
