@@ -1,7 +1,9 @@
-// Tormalin entry point: the setup program's window (its sheet comes later).
-#include <windows.h>
+// Tormalin entry point: the application object runs the sheet.
+#include "setup/tormalin_app.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
+    CTormalinApp app(instance);
+    app.InitInstance();
     return 0;
 }

@@ -1,0 +1,106 @@
+// Loading SetupSettings from config.ini and the skin, and saving them back.
+#include "setup/setup_settings.h"
+#include "setup/startup_shortcut.h"
+#include "common/ini.h"
+#include <strsafe.h>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr char kTopBarSection[] = "TopBar Settings";
+constexpr char kSettingsSection[] = "Settings";
+constexpr char kTimerFontSection[] = "Timer Font";
+constexpr char kDefaultDisplay[] = "11111111";
+
+// The value of key, or "" when it cannot be read.
+void ReadText(const wchar_t* path, const char* section, const char* key, char (&out)[INI_LINE_MAX + 1])
+{
+    if (IniReadValue(path, section, key, out, sizeof out) != INI_SUCCESS)
+        out[0] = '\0';
+}
+
+void WriteWide(const wchar_t* path, const char* section, const char* key, const wchar_t* value)
+{
+    char narrow[INI_LINE_MAX + 1];
+    WideToAnsi(value, narrow, sizeof narrow);
+    IniWriteValue(path, section, key, narrow);
+}
+
+} // namespace
+
+bool ProgramFolder(wchar_t* out, size_t capacity)
+{
+    if (capacity == 0)
+        return false;
+    out[0] = L'\0';
+    wchar_t module[kProgramFolderCapacity];
+    const DWORD copied = GetModuleFileNameW(nullptr, module, kProgramFolderCapacity);
+    if (copied == 0 || copied >= static_cast<DWORD>(kProgramFolderCapacity))
+        return false;
+    wchar_t* lastSlash = wcsrchr(module, L'\\');
+    if (!lastSlash)
+        return false;
+    lastSlash[1] = L'\0';
+    if (SUCCEEDED(StringCchCopyW(out, capacity, module)))
+        return true;
+    out[0] = L'\0';
+    return false;
+}
+
+std::wstring SettingsFilePath(const wchar_t* programFolder)
+{
+    return std::wstring(programFolder) + L"config.ini";
+}
+
+void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
+{
+    *settings = SetupSettings{};
+    const std::wstring path = SettingsFilePath(programFolder);
+    char value[INI_LINE_MAX + 1];
+
+    ReadText(path.c_str(), kTopBarSection, "Order", value);
+    AnsiToWide(value, settings->order, kOrderCapacity);
+    ReadText(path.c_str(), kSettingsSection, "Theme File", value);
+    AnsiToWide(value, settings->themeFile, kThemeFileCapacity);
+    ReadText(path.c_str(), kTopBarSection, "Display", value);
+    if (value[0] == '\0') {
+        IniWriteValue(path.c_str(), kTopBarSection, "Display", kDefaultDisplay);
+        StringCchCopyA(value, sizeof value, kDefaultDisplay);
+    }
+    AnsiToWide(value, settings->display, kDisplayCapacity);
+
+    ReadText(settings->themeFile, kTimerFontSection, "Name", value);
+    AnsiToWide(value, settings->timerFontName, kTimerFontNameCapacity);
+    ReadText(settings->themeFile, kTimerFontSection, "Size", value);
+    settings->timerSize = static_cast<float>(atoi(value));
+    ReadText(settings->themeFile, kTimerFontSection, "Color", value);
+    settings->timerColor = static_cast<COLORREF>(atoi(value));
+}
+
+void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
+{
+    const std::wstring path = SettingsFilePath(programFolder);
+    WriteWide(path.c_str(), kTopBarSection, "Order", settings.order);
+    WriteWide(path.c_str(), kSettingsSection, "Theme File", settings.themeFile);
+    WriteWide(path.c_str(), kTopBarSection, "Display", settings.display);
+
+    WriteStartUpShortcut(settings.startWithSystem, programFolder);
+
+    if (settings.themeFile[0] == L'\0')
+        return;   // no skin to write the clock's font into
+    WriteWide(settings.themeFile, kTimerFontSection, "Name", settings.timerFontName);
+    char number[32];
+    StringCchPrintfA(number, sizeof number, "%d", static_cast<int>(settings.timerColor));
+    IniWriteValue(settings.themeFile, kTimerFontSection, "Color", number);
+    IniWriteValue(settings.themeFile, kTimerFontSection, "Size", FormatTimerSize(settings.timerSize).c_str());
+}
+
+std::string FormatTimerSize(float size)
+{
+    char text[32];
+    const bool fractional = size != std::floor(size);
+    StringCchPrintfA(text, sizeof text, size < 11 && fractional ? "%.1f" : "%.0f", static_cast<double>(size));
+    return text;
+}

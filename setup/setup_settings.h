@@ -1,0 +1,41 @@
+// The setup program's one record of edited values, and its loading and saving.
+#pragma once
+#include <windows.h>
+#include <string>
+
+constexpr int kThemeFileCapacity = 100;
+constexpr int kOrderCapacity = 60;
+constexpr int kDisplayCapacity = 10;
+constexpr int kTimerFontNameCapacity = 20;
+constexpr int kProgramFolderCapacity = 100;
+
+// Owned by the sheet for its whole life; every page holds a pointer to it.
+struct SetupSettings {
+    wchar_t themeFile[kThemeFileCapacity];       // full path of the active skin
+    wchar_t order[kOrderCapacity];               // comma-separated Order words
+    wchar_t display[kDisplayCapacity];           // "1"/"0" per Order row
+    wchar_t timerFontName[kTimerFontNameCapacity];
+    COLORREF timerColor;
+    float timerSize;                             // points
+    bool startWithSystem;                        // the start-up shortcut is to exist
+};
+
+// The running program's folder with its trailing backslash. False (out "") when the
+// module path does not fit its buffer of kProgramFolderCapacity units: a cut path
+// would name a wrong folder.
+bool ProgramFolder(wchar_t* out, size_t capacity);
+
+// program folder + "config.ini".
+std::wstring SettingsFilePath(const wchar_t* programFolder);
+
+// Fills settings from config.ini and the active skin's "Timer Font" section. A
+// missing value counts as empty (numbers 0); a missing or empty "Display" is
+// written as "11111111" at once and used.
+void LoadSettings(SetupSettings* settings, const wchar_t* programFolder);
+
+// Writes Order, Theme File and Display, creates or deletes the start-up shortcut,
+// and writes Name, Color and Size of the skin's "Timer Font". Failures are ignored.
+void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder);
+
+// "Size" as written: one decimal below 11 with a fractional part, else none.
+std::string FormatTimerSize(float size);

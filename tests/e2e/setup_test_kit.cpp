@@ -1,0 +1,79 @@
+// Helpers of the setup program's end-to-end tests.
+#include "tests/e2e/setup_test_kit.h"
+#include <commctrl.h>
+
+namespace setuptest {
+
+SetupRun StartSetup(kit::Device& device)
+{
+    SetupRun setup;
+    setup.process = device.Start(kSetupPath);
+    kit::Device::WaitUntil([&] {
+        setup.sheet = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Velkis Option");
+        return setup.sheet && IsWindowVisible(setup.sheet);
+    }, 5000);
+    return setup;
+}
+
+HWND WaitForPage(HWND sheet, int controlId, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    kit::Device::WaitUntil([&] {
+        for (HWND child = GetWindow(sheet, GW_CHILD); child && !found; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (GetDlgItem(child, controlId) && IsWindowVisible(child))
+                found = child;
+        }
+        return found != nullptr;
+    }, timeoutMs);
+    return found;
+}
+
+void PressOk(kit::Device& device, HWND sheet)
+{
+    SetForegroundWindow(sheet);
+    kit::Device::WaitUntil([&] { return GetForegroundWindow() == sheet; }, 3000);
+    const int s = device.Scale();
+    device.Tap(device.Taskbar(), device.Screen().cx - 13 * s, 13 * s);
+}
+
+bool WaitSetupEnd(kit::Device& device, const SetupRun& setup, DWORD timeoutMs)
+{
+    bool timedOut = false;
+    device.WaitExit(setup.process, timeoutMs, &timedOut);
+    return !timedOut;
+}
+
+std::string ConfigValue(const std::string& text, const std::string& key)
+{
+    const size_t at = text.find("\n" + key + "=");
+    const size_t start = at == std::string::npos ? (text.rfind(key + "=", 0) == 0 ? 0 : at) : at + 1;
+    if (start == std::string::npos)
+        return "<none>";
+    const size_t value = start + key.size() + 1;
+    const size_t end = text.find_first_of("\r\n", value);
+    return text.substr(value, end == std::string::npos ? std::string::npos : end - value);
+}
+
+bool RowChecked(HWND list, int row)
+{
+    const LRESULT state = SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+    return ((state & LVIS_STATEIMAGEMASK) >> 12) == 2;
+}
+
+int RowCount(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int SelectionMark(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0));
+}
+
+void SendKey(HWND control, UINT key)
+{
+    SendMessageW(control, WM_KEYDOWN, key, 1);
+    SendMessageW(control, WM_KEYUP, key, 0xC0000001);
+}
+
+} // namespace setuptest

@@ -1,0 +1,117 @@
+// The setup program's pure rules: Order rows, what the Order page stores, moves,
+// the clock size format, the start-up shortcut's text and the title's geometry.
+#include <gtest/gtest.h>
+#include "platform/shortcut.h"
+#include "setup/order_rows.h"
+#include "setup/page_title.h"
+#include "setup/relayout.h"
+#include "setup/setup_settings.h"
+#include "setup/startup_shortcut.h"
+
+namespace {
+
+std::wstring Words(const std::vector<const OrderToken*>& rows)
+{
+    std::wstring words;
+    for (const OrderToken* token : rows)
+        words += (words.empty() ? L"" : L"|") + std::wstring(token->word);
+    return words;
+}
+
+} // namespace
+
+TEST(OrderRows, WordsBecomeRowsAsThePageSplitsThem)
+{
+    struct Case { const wchar_t* order; const wchar_t* rows; } cases[] = {
+        {L"signal,connection,home,volume,battery,clock,menu,close",
+         L"signal|connection|home|volume|battery|clock|menu|close"},
+        {L"home,clock,", L"home"},                      // the last comma stays on "clock"
+        {L"start,home, clock,clock ,menu", L"home|menu"},
+        {L"clock,clock", L"clock|clock"},
+        {L"home,,clock", L"home|clock"},
+        {L",,home", L"home"},
+        {L"Home,clocks,menuX", L""},
+        {L"", L""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Words(OrderRowsFromText(c.order)), c.rows) << c.order;
+    EXPECT_STREQ(OrderRowsFromText(L"volume")[0]->rowText, L"Voice");
+}
+
+TEST(OrderRows, StoreKeepsEightOrSevenRowsWithTheirMarks)
+{
+    const std::vector<OrderRow> rows = {
+        {L"Signal", true}, {L"ActiveSync State", true}, {L"Home", false}, {L"Voice", true},
+        {L"Battery/Memory", true}, {L"Time", true}, {L"Menu button", true}, {L"OK/Close", true},
+    };
+    StoredOrder eight = StoreOrderRows(rows, StoredRowCount(true));
+    EXPECT_EQ(eight.order, L"signal,connection,home,volume,battery,clock,menu,close");
+    EXPECT_EQ(eight.display, L"11011111");
+    StoredOrder seven = StoreOrderRows(rows, StoredRowCount(false));
+    EXPECT_EQ(seven.order, L"signal,connection,home,volume,battery,clock,menu");
+    EXPECT_EQ(seven.display, L"1101111");
+
+    // Missing rows store "0"; a text that names no word keeps only its mark.
+    StoredOrder few = StoreOrderRows({{L"Time", true}, {L"Nothing", true}, {L"Home", false}}, 8);
+    EXPECT_EQ(few.order, L"clock,home");
+    EXPECT_EQ(few.display, L"11000000");
+    StoredOrder none = StoreOrderRows({}, 7);
+    EXPECT_EQ(none.order, L"");
+    EXPECT_EQ(none.display, L"0000000");
+}
+
+TEST(OrderRows, AMoveNeedsAMarkAndARowToLandOn)
+{
+    EXPECT_EQ(MoveTarget(0, -1, 8), -1);
+    EXPECT_EQ(MoveTarget(7, 1, 8), -1);
+    EXPECT_EQ(MoveTarget(-1, 1, 8), -1);
+    EXPECT_EQ(MoveTarget(3, 1, 8), 4);
+    EXPECT_EQ(MoveTarget(3, -1, 8), 2);
+}
+
+TEST(SetupSettings, SizeHasOneDecimalOnlyBelowElevenWithAFraction)
+{
+    struct Case { float size; const char* text; } cases[] = {
+        {10.0f, "10"}, {10.5f, "10.5"}, {5.5f, "5.5"}, {7.0f, "7"}, {13.0f, "13"}, {18.0f, "18"}, {0.0f, "0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatTimerSize(c.size), c.text) << c.size;
+}
+
+TEST(SetupSettings, TheStartUpShortcutNamesTheQuotedBarWithItsLength)
+{
+    EXPECT_EQ(StartUpShortcutTarget(L"\\Program Files\\Velkis\\"), L"\"\\Program Files\\Velkis\\Velkis\"");
+    EXPECT_EQ(ShortcutText(L"\"\\Program Files\\Velkis\\Velkis\""), "30#\"\\Program Files\\Velkis\\Velkis\"");
+    EXPECT_EQ(ShortcutText(L"\\a"), "2#\\a");
+}
+
+TEST(PageTitle, GeometryAtBothDensitiesAndShapes)
+{
+    struct Case { int dpi, width, height, scale, font, ruleY, ruleLength; } cases[] = {
+        {96, 240, 320, 1, -11, 25, 240},
+        {96, 320, 240, 1, -11, 25, 320},
+        {96, 240, 240, 1, -11, 25, 240},
+        {192, 480, 640, 2, -22, 50, 480},
+        {192, 640, 480, 2, -22, 50, 640},
+    };
+    for (const Case& c : cases) {
+        const PageTitleLook look = PageTitleLookFor(c.dpi, c.width, c.height);
+        EXPECT_EQ(look.scale, c.scale);
+        EXPECT_EQ(look.fontHeight, c.font);
+        EXPECT_EQ(look.ruleY, c.ruleY);
+        EXPECT_EQ(look.ruleLength, c.ruleLength);
+        EXPECT_EQ(look.ruleWidth, c.scale);
+        EXPECT_EQ(look.textRect.left, 10 * c.scale);
+        EXPECT_EQ(look.textRect.right, 240 * c.scale);
+        EXPECT_EQ(look.textRect.bottom, 25 * c.scale);
+    }
+}
+
+TEST(PageTitle, VariantFollowsTheScreenShape)
+{
+    const LayoutVariants order{129, 134, 137};
+    EXPECT_EQ(VariantForScreen(order, 240, 320), 129);
+    EXPECT_EQ(VariantForScreen(order, 320, 240), 134);
+    EXPECT_EQ(VariantForScreen(order, 240, 240), 137);
+    EXPECT_EQ(VariantForScreen(order, 480, 640), 129);
+}
