@@ -1,5 +1,6 @@
 // A menu bar window over a menu resource: items side by side, popups open upwards.
 #include "platform/menu_bar.h"
+#include "platform/scoped_win.h"
 #include <windowsx.h>
 
 namespace {
@@ -19,10 +20,8 @@ MenuBar* BarOf(HWND window)
 
 int ScreenDpi()
 {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    ScopedGetDC screen(nullptr);
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
@@ -65,10 +64,10 @@ void OnPaint(HWND window)
     RECT line{client.left, client.top, client.right, client.top + 1};
     FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
     if (bar) {
-        HFONT font = MenuFont(bar->dpi);
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        ScopedFont font(MenuFont(bar->dpi));
+        ScopedSelectObject useFont(dc, font.get());
+        ScopedBkMode mode(dc, TRANSPARENT);
+        ScopedTextColor color(dc, GetSysColor(COLOR_BTNTEXT));
         const int count = GetMenuItemCount(bar->menu);
         for (int i = 0; i < count; ++i) {
             wchar_t text[64] = L"";
@@ -76,47 +75,34 @@ void OnPaint(HWND window)
             RECT item = ItemRect(window, dc, *bar, i);
             DrawTextW(dc, text, -1, &item, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         }
-        SelectObject(dc, oldFont);
-        DeleteObject(font);
     }
     EndPaint(window, &paint);
 }
 
-int ItemAt(HWND window, const MenuBar& bar, int x)
+// The item at x and its rectangle; -1 when x is past the last item.
+int ItemAt(HWND window, const MenuBar& bar, int x, RECT* rect)
 {
-    HDC dc = GetDC(window);
-    HFONT font = MenuFont(bar.dpi);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    int hit = -1;
+    ScopedGetDC dc(window);
+    ScopedFont font(MenuFont(bar.dpi));
+    ScopedSelectObject useFont(dc.get(), font.get());
     const int count = GetMenuItemCount(bar.menu);
-    for (int i = 0; i < count && hit < 0; ++i) {
-        RECT item = ItemRect(window, dc, bar, i);
-        if (x >= item.left && x < item.right)
-            hit = i;
+    for (int i = 0; i < count; ++i) {
+        *rect = ItemRect(window, dc.get(), bar, i);
+        if (x >= rect->left && x < rect->right)
+            return i;
     }
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-    ReleaseDC(window, dc);
-    return hit;
+    return -1;
 }
 
 void OnTap(HWND window, int x)
 {
     MenuBar* bar = BarOf(window);
-    if (!bar)
-        return;
-    const int index = ItemAt(window, *bar, x);
+    RECT item{};
+    const int index = bar ? ItemAt(window, *bar, x, &item) : -1;
     if (index < 0)
         return;
     UINT command = 0;
     if (HMENU popup = GetSubMenu(bar->menu, index)) {
-        HDC dc = GetDC(window);
-        HFONT font = MenuFont(bar->dpi);
-        HGDIOBJ oldFont = SelectObject(dc, font);
-        RECT item = ItemRect(window, dc, *bar, index);
-        SelectObject(dc, oldFont);
-        DeleteObject(font);
-        ReleaseDC(window, dc);
         POINT corner{item.left, item.top};
         ClientToScreen(window, &corner);
         command = TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_BOTTOMALIGN | TPM_NONOTIFY,

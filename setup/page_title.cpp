@@ -1,5 +1,6 @@
 // Title text and rule line, in the page's own coordinates.
 #include "setup/page_title.h"
+#include "platform/scoped_win.h"
 
 PageTitleLook PageTitleLookFor(int logPixelsX, int screenWidth, int screenHeight)
 {
@@ -23,22 +24,15 @@ void DrawPageTitle(HDC dc, const wchar_t* text)
     logFont.lfWeight = FW_BOLD;
     logFont.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
-    HFONT font = CreateFontIndirectW(&logFont);
-    HPEN pen = CreatePen(PS_SOLID, look.ruleWidth, RGB(0, 0, 0));
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    const COLORREF oldColor = SetTextColor(dc, kPageTitleColor);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    ScopedFont font(CreateFontIndirectW(&logFont));
+    ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, look.ruleWidth, RGB(0, 0, 0)));
+    ScopedSelectObject useFont(dc, font.get());
+    ScopedSelectObject usePen(dc, pen.get());
+    ScopedTextColor color(dc, kPageTitleColor);
+    ScopedBkMode mode(dc, TRANSPARENT);
 
     RECT textRect = look.textRect;
     DrawTextW(dc, text, -1, &textRect, DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     MoveToEx(dc, 0, look.ruleY, nullptr);
     LineTo(dc, look.ruleLength, look.ruleY);
-
-    SetBkMode(dc, oldMode);
-    SetTextColor(dc, oldColor);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldFont);
-    DeleteObject(pen);
-    DeleteObject(font);
 }

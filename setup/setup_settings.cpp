@@ -1,11 +1,11 @@
 // Loading SetupSettings from config.ini and the skin, and saving them back.
 #include "setup/setup_settings.h"
 #include "setup/startup_shortcut.h"
+#include "common/font_spec.h"
 #include "common/ini.h"
 #include <strsafe.h>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -71,12 +71,11 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
     }
     AnsiToWide(value, settings->display, kDisplayCapacity);
 
-    ReadText(settings->themeFile, kTimerFontSection, "Name", value);
-    AnsiToWide(value, settings->timerFontName, kTimerFontNameCapacity);
-    ReadText(settings->themeFile, kTimerFontSection, "Size", value);
-    settings->timerSize = static_cast<float>(atoi(value));
-    ReadText(settings->themeFile, kTimerFontSection, "Color", value);
-    settings->timerColor = static_cast<COLORREF>(atoi(value));
+    // The skin's clock font; what cannot be read stays empty or 0.
+    const FontSpec timerFont = ReadFontSpec(settings->themeFile, kTimerFontSection, FontSpec{});
+    StringCchCopyW(settings->timerFontName, kTimerFontNameCapacity, timerFont.name);
+    settings->timerSize = static_cast<float>(timerFont.size);
+    settings->timerColor = timerFont.color;
 }
 
 void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
