@@ -8,8 +8,8 @@
 namespace {
 
 const wchar_t* const kExcludedTitles[] = {L"Pocket PC Emulation", L"CursorWindow"};
-const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", kWorkerClassName, L"menu_worker", kTaskbarClassName,
-                                           L"MS_SIPBUTTON"};
+const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", kWorkerClassName, L"menu_worker",
+                                           kTaskbarClassName, L"MS_SIPBUTTON"};
 
 template <size_t N>
 bool InList(const wchar_t* const (&list)[N], const wchar_t* text)

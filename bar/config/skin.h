@@ -23,7 +23,7 @@ struct SkinImages {
 };
 
 // Written by this folder's load steps only: LoadSkin fills the records and
-// ReleaseSkin empties them; settings.cpp arranges the order, image sizes and shown
+// ReleaseSkin empties them; bar/config/settings.cpp arranges the order, image sizes and shown
 // flags. Between loads only these fields change: rect (the layout in
 // bar/core/paint.cpp), pressed (bar/core/stylus.cpp), and shown and enabled of the
 // pairs (bar/status/indicators.cpp, bar/actions/close_button.cpp).
