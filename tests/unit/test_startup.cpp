@@ -89,10 +89,14 @@ bool SucceedsThirdTime() { return ++attempts == 3; }
 TEST(ShellProcess, AFailingSnapshotIsRetriedWithPausesThenGivenUp)
 {
     attempts = 0;
-    DWORD start = GetTickCount();
-    EXPECT_FALSE(RetryWithPause(NeverSucceeds, 5, 20));
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    EXPECT_FALSE(RetryWithPause(NeverSucceeds, 5, 25));
+    QueryPerformanceCounter(&end);
     EXPECT_EQ(attempts, 5);
-    EXPECT_GE(GetTickCount() - start, 70u);   // four pauses, less the timer's coarseness
+    // Four pauses of 25 ms; Wine's sleeps may end a little early, a busy loop ends at once.
+    EXPECT_GE((end.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart, 50);
 
     attempts = 0;
     EXPECT_TRUE(RetryWithPause(SucceedsThirdTime, 5, 0));
