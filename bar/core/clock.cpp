@@ -3,7 +3,7 @@
 #include "bar/config/fonts.h"
 #include "bar/core/bar_state.h"
 #include "common/shell_classes.h"
-#include "platform/device_state.h"
+#include "platform/platform_version.h"
 #include "platform/scoped_win.h"
 #include <cwchar>
 

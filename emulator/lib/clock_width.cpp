@@ -1,7 +1,7 @@
 // System clock width: the rules, the registry reads and the text measurement.
 #include "emulator/lib/clock_width.h"
 #include "emulator/protocol.h"
-#include "platform/device_state.h"
+#include "platform/platform_version.h"
 
 namespace emu {
 
@@ -30,7 +30,7 @@ ClockSettings ReadClockSettings()
     s.tbOpt = ReadRegistryInt(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt");
     s.analogClock = ReadRegistryInt(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", L"AnalogClock");
     s.limitedClock = ReadRegistryInt(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell\\TaskBar", L"LimitedClock");
-    s.platformMajor = static_cast<int>(ReadDeviceDword(device_value::PlatformMajor, 5));
+    s.platformMajor = static_cast<int>(PlatformMajorVersion());
     wchar_t cls[61] = L"";
     HWND fg = GetForegroundWindow();
     if (fg)

@@ -1,6 +1,6 @@
 // The device's registry: a clean start for every device.
 #pragma once
-#include "platform/device_state.h"
+#include "platform/emulated/device_state.h"
 
 namespace emu {
 

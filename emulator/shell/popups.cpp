@@ -4,7 +4,8 @@
 #include "emulator/shell/window_class.h"
 #include "emulator/lib/clock_width.h"
 #include "emulator/protocol.h"
-#include "platform/device_state.h"
+#include "platform/emulated/device_state.h"
+#include "platform/wave_volume.h"
 #include <windowsx.h>
 #include <strsafe.h>
 
@@ -15,15 +16,24 @@ namespace {
 const wchar_t* const kStartItems[] = {L"Today", L"Programs", L"Settings", L"Help"};
 constexpr int kStartItemCount = 4;
 
+// The signal field of the first working cellular line, 0 without one.
+DWORD CellularSignal(const std::vector<TelephonyLineState>& lines)
+{
+    const TelephonyLineState* line = WorkingCellularLine(lines);
+    if (!line)
+        return 0;
+    return line->signal > 0xFFFF ? 0xFFFF : line->signal;
+}
+
 void BubbleText(const wchar_t* title, wchar_t* out, int capacity)
 {
     const DeviceState s = ReadDeviceState();
     if (lstrcmpW(title, kConnectionBubble) == 0) {
-        StringCchCopyW(out, capacity, s.internetConnected ? L"Connected" : L"Not connected");
+        StringCchCopyW(out, capacity, s.connection == ConnectionAnswer::Connected ? L"Connected" : L"Not connected");
     } else if (lstrcmpW(title, kSignalBubble) == 0) {
-        StringCchPrintfW(out, capacity, L"Phone: %lu%%", s.signalStrength * 100 / 0xFFFF);
+        StringCchPrintfW(out, capacity, L"Phone: %lu%%", CellularSignal(s.lines) * 100 / 0xFFFF);
     } else if (lstrcmpW(title, kVolumeBubble) == 0) {
-        StringCchPrintfW(out, capacity, L"Volume: %lu%%", (s.waveVolume & 0xFFFF) * 100 / 0xFFFF);
+        StringCchPrintfW(out, capacity, L"Volume: %lu%%", (WaveOutVolume() & 0xFFFF) * 100 / 0xFFFF);
     } else {
         FormatClockText(1, out, capacity);
     }
@@ -57,6 +67,23 @@ void PaintPopup(HWND window)
     EndPaint(window, &ps);
 }
 
+// A tap on the volume bubble mutes the device, or gives a muted device its volume back.
+void ToggleMute()
+{
+    static DWORD beforeMute = 0xCCCCCCCC;
+    const DWORD volume = WaveOutVolume();
+    if (volume != 0)
+        beforeMute = volume;
+    SetWaveOutVolume(volume != 0 ? 0 : beforeMute);
+}
+
+bool IsVolumeBubble(HWND window)
+{
+    wchar_t title[32] = L"";
+    GetWindowTextW(window, title, 32);
+    return window == Shell().bubble && lstrcmpW(title, kVolumeBubble) == 0;
+}
+
 void OnStartMenuTap(int y)
 {
     const int item = y / (20 * ShellScale());
@@ -75,6 +102,8 @@ LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONUP:
         if (window == Shell().startMenu)
             OnStartMenuTap(GET_Y_LPARAM(lParam));
+        else if (IsVolumeBubble(window))
+            ToggleMute();
         DestroyWindow(window);
         return 0;
     case WM_DESTROY:

@@ -11,7 +11,8 @@ bool RegisterPopupClasses(HINSTANCE instance);
 void ToggleStartMenu();
 
 // Opens the bubble of place (Connection, Signal, Volume, Clock) below the icon's
-// rectangle, replacing any open bubble.
+// rectangle, replacing any open bubble. A tap on the volume bubble mutes the device
+// (or restores the volume it had) and closes it.
 void ShowBubble(TaskbarPlace place, const RECT& icon);
 
 // Closes the start menu and the bubble, when open.

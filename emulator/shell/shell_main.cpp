@@ -10,6 +10,7 @@
 #include "emulator/lib/device_processes.h"
 #include "emulator/lib/device_registry.h"
 #include "emulator/protocol.h"
+#include "platform/emulated/device_state.h"
 #include <windows.h>
 
 namespace {
@@ -49,6 +50,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     SetCurrentDirectoryW(emu::DeviceRoot().c_str());
     emu::EnsureDeviceState();
     emu::Shell().instance = instance;
+    // Like the handheld's own taskbar, the shell learns once at boot whether there is a phone.
+    emu::Shell().phone = WorkingCellularLine(ReadDeviceLines()) != nullptr;
     if (!emu::RegisterPopupClasses(instance) || !emu::CreateToday(instance) || !emu::CreateTaskbar(instance))
         return 1;
     emu::RunStartUpFolder();

@@ -2,7 +2,6 @@
 #include "emulator/shell/shell_state.h"
 #include "emulator/lib/clock_width.h"
 #include "emulator/protocol.h"
-#include "platform/device_state.h"
 
 namespace emu {
 
@@ -21,8 +20,7 @@ TaskbarLayout CurrentTaskbarLayout()
 {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int scale = TaskbarScale(width);
-    const bool phone = ReadDeviceDword(device_value::CellularLine, 1) != 0;
-    return ComputeTaskbarLayout(width, scale, CurrentSystemClockWidth(Shell().taskbar, scale), phone);
+    return ComputeTaskbarLayout(width, scale, CurrentSystemClockWidth(Shell().taskbar, scale), Shell().phone);
 }
 
 bool WantsOkButton(HWND window)

@@ -14,6 +14,7 @@ struct ShellState {
     HWND bubble = nullptr;
     TaskbarPlace pressed = TaskbarPlace::None;   // where the last stylus-down landed
     std::wstring restartArgs;                     // arguments a reset passes to the next shell
+    bool phone = false;                           // a working cellular line, decided at boot
 };
 
 ShellState& Shell();

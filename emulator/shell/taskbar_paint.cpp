@@ -2,7 +2,7 @@
 #include "emulator/shell/taskbar_paint.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/lib/clock_width.h"
-#include "platform/device_state.h"
+#include "platform/emulated/device_state.h"
 #include <cwchar>
 
 namespace emu {
@@ -37,6 +37,13 @@ void SignalIcon(HDC dc, const RECT& r, int s)
 void TextIcon(HDC dc, const RECT& r, const wchar_t* text)
 {
     Label(dc, r, text);
+}
+
+bool InternetConnectedState()
+{
+    DWORD answer = 0;
+    ReadDeviceDword(device_value::Connection, &answer);
+    return static_cast<ConnectionAnswer>(answer) == ConnectionAnswer::Connected;
 }
 
 void AnalogClockIcon(HDC dc, const RECT& r, int s)
@@ -95,7 +102,7 @@ void PaintTaskbar(HWND taskbar)
     Frame(dc, l.start, 2 * s);
     Label(dc, l.start, L"Start");
     if (l.connection.right > l.connection.left)
-        TextIcon(dc, l.connection, ReadDeviceDword(device_value::InternetConnected, 0) ? L"\x2195" : L"x");
+        TextIcon(dc, l.connection, InternetConnectedState() ? L"\x2195" : L"x");
     if (look.phone)
         SignalIcon(dc, l.signal, s);
     TextIcon(dc, l.volume, L"\x266A");

@@ -3,7 +3,7 @@
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/window_class.h"
 #include "emulator/protocol.h"
-#include "platform/device_state.h"
+#include "platform/emulated/device_state.h"
 #include <strsafe.h>
 
 namespace emu {
@@ -24,7 +24,7 @@ void PaintToday(HWND window)
     const DeviceState state = ReadDeviceState();
     wchar_t status[96];
     StringCchPrintfW(status, 96, L"Battery %lu%%   %s", state.batteryPercent,
-                     state.cellularLine ? L"Phone on" : L"No phone");
+                     WorkingCellularLine(state.lines) ? L"Phone on" : L"No phone");
     const wchar_t* lines[] = {L"Today", date, status};
     for (int i = 0; i < 3; ++i) {
         RECT line{6 * s, (6 + 22 * i) * s, r.right - 6 * s, (26 + 22 * i) * s};

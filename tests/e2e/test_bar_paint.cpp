@@ -38,7 +38,7 @@ COLORREF Background(Device& device)
 TEST(BarPaint, ButtonsStandInOrderFromTheStartButtonToTheRightEdge)
 {
     kit::DeviceOptions options = OptionsWithPhone(false);
-    options.state.internetConnected = false;   // the connection pair shows disconnect
+    options.state.connection = ConnectionAnswer::NotConnected;   // the connection pair shows disconnect
     // Clock hidden so that every place is known exactly.
     BarDevice b(options, kFullOrder, "1111011");
     ASSERT_TRUE(b.bar);

@@ -6,31 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
-
-bool SameState(const DeviceState& a, const DeviceState& b)
-{
-    if (a.cards.size() != b.cards.size())
-        return false;
-    for (size_t i = 0; i < a.cards.size(); ++i) {
-        if (a.cards[i].name != b.cards[i].name || a.cards[i].totalBytes != b.cards[i].totalBytes
-            || a.cards[i].freeBytes != b.cards[i].freeBytes)
-            return false;
-    }
-    return a.cellularLine == b.cellularLine && a.signalStrength == b.signalStrength
-        && a.internetConnected == b.internetConnected && a.batteryPercent == b.batteryPercent
-        && a.memoryTotal == b.memoryTotal && a.memoryFree == b.memoryFree && a.storageTotal == b.storageTotal
-        && a.storageFree == b.storageFree && a.waveVolume == b.waveVolume && a.platformMajor == b.platformMajor;
-}
-
-} // namespace
-
 TEST(EmulatorDevice, StateWrittenByATestIsWhatThePlatformReads)
 {
     kit::DeviceOptions options;
     options.phone = false;
-    options.state.signalStrength = 0x4000;
-    options.state.internetConnected = true;
+    options.state.lines = {{L"Cellular Line", 0x4000, LineStep::None}};
+    options.state.connection = ConnectionAnswer::Connected;
     options.state.batteryPercent = 255;
     options.state.waveVolume = 0x11112222;
     options.state.platformMajor = 4;
@@ -38,14 +19,14 @@ TEST(EmulatorDevice, StateWrittenByATestIsWhatThePlatformReads)
     kit::Device d(options);
     ASSERT_TRUE(d.Ready());
     DeviceState expected = options.state;
-    expected.cellularLine = false;
-    EXPECT_TRUE(SameState(ReadDeviceState(), expected));
+    expected.lines.clear();
+    EXPECT_TRUE(ReadDeviceState() == expected);
     EXPECT_TRUE(d.FileExists(L"\\SD Card")) << "storage cards are folders in the root";
 
     expected.batteryPercent = 5;
     expected.cards.clear();
     d.SetDeviceState(expected);
-    EXPECT_TRUE(SameState(ReadDeviceState(), expected));
+    EXPECT_TRUE(ReadDeviceState() == expected);
 }
 
 TEST(EmulatorDevice, EveryDeviceStartsFromAFreshFolderAndRegistry)

@@ -42,7 +42,8 @@ Device::Device(const DeviceOptions& options)
     WaitForNoWindow(emu::kTaskbarClass, nullptr, 3000);
 
     DeviceState state = options.state;
-    state.cellularLine = options.phone;
+    if (!options.phone)
+        state.lines.clear();
     if (!emu::ResetDeviceRegistry(state)) {
         Fail(L"cannot write the device state");
         return;

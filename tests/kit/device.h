@@ -24,12 +24,12 @@
 #include <functional>
 #include <string>
 #include <vector>
-#include "platform/device_state.h"
+#include "platform/emulated/device_state.h"
 
 namespace kit {
 
 struct DeviceOptions {
-    bool phone = true;          // the device has a cellular line (overrides state.cellularLine)
+    bool phone = true;          // false: the device has no line devices at all (state.lines is ignored)
     DeviceState state;          // written before the shell starts
     DWORD watchdogMs = 120000;  // longest life of one Device
 };
