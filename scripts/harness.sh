@@ -53,6 +53,28 @@ harness_switch_profile() {
     return 1
 }
 
+# The device's own DLLs (build/emulator/windows, installed into the device's \Windows)
+# come before Wine's: device programs search D:\Windows through the PATH. Wine would
+# find its own placeholder of a DLL it also provides (tapi32.dll) in system32 first,
+# so that placeholder moves behind the device's folder; a device without the DLL
+# still gets Wine's own.
+harness_device_dlls() {
+    local build=$1 dll name overrides= system="$WINEPREFIX/drive_c/windows/system32"
+    local fallback="$WINEPREFIX/drive_c/windows/wine-dlls"
+    mkdir -p "$fallback"
+    for dll in "$build"/emulator/windows/*.dll; do
+        [ -f "$dll" ] || continue
+        name=$(basename "$dll" .dll)
+        if [ -f "$system/$name.dll" ]; then
+            mv -f "$system/$name.dll" "$fallback/$name.dll"
+        fi
+        overrides="$overrides,$name"
+    done
+    export WINEPATH='D:\Windows;C:\windows\wine-dlls'
+    [ -n "$overrides" ] && WINEDLLOVERRIDES="$WINEDLLOVERRIDES;${overrides#,}=n,b"
+    export WINEDLLOVERRIDES
+}
+
 harness_setup() {
     local build profile
     build=$(cd "$1" && pwd); profile=${2:-portrait}
@@ -80,6 +102,7 @@ harness_setup() {
     # The emulated handheld's root folder is drive D: of every device process.
     mkdir -p "$build/device"
     ln -sfn "$build/device" "$WINEPREFIX/dosdevices/d:"
+    harness_device_dlls "$build"
     # One wineserver for the whole run: later processes start in a fraction of a second.
     wineserver -p >"$build/wineserver.log" 2>&1 </dev/null
     harness_profile "$profile"

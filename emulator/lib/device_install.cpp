@@ -115,6 +115,7 @@ bool InstallDevice(const DeviceState& state, std::wstring* error)
         && CopyOne(emulator + L"\\" + kSampleAppExe, windows + L"\\" + kSampleAppExe);
     if (ok && GetFileAttributesW((install + L"\\Themes").c_str()) != INVALID_FILE_ATTRIBUTES)
         ok = CopyFolder(install + L"\\Themes", program + L"\\Themes");
+    ok = ok && CopyFolder(DeviceDllDir(), windows);
     if (!ok)
         *error = L"cannot lay out the device folder";
     return ok;

@@ -37,6 +37,11 @@ std::wstring InstallDir()
     return BuildDir() + L"\\install";
 }
 
+std::wstring DeviceDllDir()
+{
+    return EmulatorDir() + L"\\windows";
+}
+
 std::wstring DevicePath(const std::wstring& path)
 {
     if (!path.empty() && path[0] == L'\\' && (path.size() < 2 || path[1] != L'\\'))

@@ -10,6 +10,7 @@ std::wstring BuildDir();
 
 std::wstring EmulatorDir();   // build/emulator: shell32.exe, sampleapp.exe, tools
 std::wstring InstallDir();    // build/install: Velkis.exe, Tormalin.exe, Themes
+std::wstring DeviceDllDir();  // build/emulator/windows: the device's own DLLs
 
 // "\Program Files\x" -> "D:\Program Files\x"; other paths are returned unchanged.
 std::wstring DevicePath(const std::wstring& path);
