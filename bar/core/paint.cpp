@@ -143,7 +143,7 @@ void PaintBar(HWND window, HDC paintDc)
     canvas.clip.left = startRight;
     IntersectClipRect(canvas.dc, startRight, 0, r.right, r.bottom);
     int rightEdge = r.right;
-    for (int slot = PhoneEdition ? 0 : 1; slot < kButtonCount; ++slot) {
+    for (int slot = noPhonePainting; slot < kButtonCount; ++slot) {
         ButtonRecord& record = buttonTable.slots[slot];
         if (!record.shown)
             continue;

@@ -6,10 +6,11 @@
 // Written by RefreshStatusIndicators only.
 extern int SignalLevel;
 
-// Re-reads the indicators and shows one button of each pair in use; returns
-// whether anything changed (and then repaints at once).
-bool RefreshStatusIndicators();
+// The first button slot the paint draws: 0 with a phone, 1 without (slot 0 holds
+// the signal button then). Set by every refresh.
+extern int noPhonePainting;
 
-// The level for a line's signal field (0..0xFFFF); a field that rounds to 0 per
-// cent keeps the previous level.
-int SignalLevelFromStrength(DWORD signal, int previousLevel);
+// Re-reads the indicators and shows one button of each pair in use; returns
+// whether anything changed (and then repaints at once). Without a phone the line
+// service is not asked; a pair switched off by the Display setting is not read.
+bool RefreshStatusIndicators();

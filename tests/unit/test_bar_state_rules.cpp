@@ -4,7 +4,7 @@
 #include "bar/config/skin.h"
 #include "bar/core/paint.h"
 #include "bar/core/stylus.h"
-#include "bar/status/indicators.h"
+#include "bar/status/readings.h"
 
 TEST(HitTest, FirstShownSlotContainingThePointWins)
 {
