@@ -7,7 +7,7 @@
 extern int SignalLevel;
 
 // The first button slot the paint draws: 0 with a phone, 1 without (slot 0 holds
-// the signal button then). Set by every refresh.
+// the signal button then). Written by RefreshStatusIndicators only.
 extern int noPhonePainting;
 
 // Re-reads the indicators and shows one button of each pair in use; returns

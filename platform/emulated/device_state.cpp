@@ -1,5 +1,6 @@
 // Reads and writes the emulated handheld's device state in the registry.
 #include "platform/emulated/device_state.h"
+#include "platform/scoped_win.h"
 #include <cwchar>
 
 namespace {
@@ -61,21 +62,18 @@ bool WriteString(HKEY key, const wchar_t* name, const std::wstring& value)
 template <typename Visit>
 bool ForEachSubKey(HKEY parent, const wchar_t* subKey, Visit visit)
 {
-    HKEY list;
-    if (RegOpenKeyExW(parent, subKey, 0, KEY_READ, &list) != ERROR_SUCCESS)
+    ScopedRegKey list;
+    if (RegOpenKeyExW(parent, subKey, 0, KEY_READ, list.out()) != ERROR_SUCCESS)
         return false;
     wchar_t name[MAX_PATH];
     for (DWORD i = 0;; ++i) {
         DWORD len = MAX_PATH;
-        if (RegEnumKeyExW(list, i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        if (RegEnumKeyExW(list.get(), i, name, &len, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        HKEY item;
-        if (RegOpenKeyExW(list, name, 0, KEY_READ, &item) != ERROR_SUCCESS)
-            continue;
-        visit(name, item);
-        RegCloseKey(item);
+        ScopedRegKey item;
+        if (RegOpenKeyExW(list.get(), name, 0, KEY_READ, item.out()) == ERROR_SUCCESS)
+            visit(name, item.get());
     }
-    RegCloseKey(list);
     return true;
 }
 
@@ -110,20 +108,18 @@ template <typename Item, typename Name, typename Write>
 bool WriteList(HKEY parent, const wchar_t* subKey, const std::vector<Item>& items, Name name, Write write)
 {
     RegDeleteTreeW(parent, subKey);
-    HKEY list;
-    if (RegCreateKeyExW(parent, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list, nullptr) != ERROR_SUCCESS)
+    ScopedRegKey list;
+    if (RegCreateKeyExW(parent, subKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, list.out(), nullptr) != ERROR_SUCCESS)
         return false;
     bool ok = true;
     for (size_t i = 0; i < items.size(); ++i) {
-        HKEY item;
-        if (RegCreateKeyExW(list, name(items[i], i).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &item, nullptr) != ERROR_SUCCESS) {
+        ScopedRegKey item;
+        if (RegCreateKeyExW(list.get(), name(items[i], i).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, item.out(), nullptr) != ERROR_SUCCESS) {
             ok = false;
             continue;
         }
-        ok = write(item, items[i]) && ok;
-        RegCloseKey(item);
+        ok = write(item.get(), items[i]) && ok;
     }
-    RegCloseKey(list);
     return ok;
 }
 
@@ -138,11 +134,10 @@ std::wstring LineKeyName(const TelephonyLineState&, size_t index)
 template <typename T>
 bool ReadOne(const wchar_t* name, T* value)
 {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    ScopedRegKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS)
         return false;
-    ReadNumber(key, name, *value);
-    RegCloseKey(key);
+    ReadNumber(key.get(), name, *value);
     return true;
 }
 
@@ -178,9 +173,10 @@ const TelephonyLineState* WorkingCellularLine(const std::vector<TelephonyLineSta
 DeviceState ReadDeviceState()
 {
     DeviceState state;
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    ScopedRegKey opened;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, opened.out()) != ERROR_SUCCESS)
         return state;
+    const HKEY key = opened.get();
     ReadLines(key, state.lines);
     ReadEnum(key, device_value::Connection, state.connection);
     ReadNumber(key, device_value::BatteryPercent, state.batteryPercent);
@@ -191,18 +187,15 @@ DeviceState ReadDeviceState()
     ReadNumber(key, device_value::WaveVolume, state.waveVolume);
     ReadNumber(key, device_value::PlatformMajor, state.platformMajor);
     ReadCards(key, state.cards);
-    RegCloseKey(key);
     return state;
 }
 
 std::vector<TelephonyLineState> ReadDeviceLines()
 {
     std::vector<TelephonyLineState> lines;
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return lines;
-    ReadLines(key, lines);
-    RegCloseKey(key);
+    ScopedRegKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, KEY_READ, key.out()) == ERROR_SUCCESS)
+        ReadLines(key.get(), lines);
     return lines;
 }
 
@@ -218,19 +211,18 @@ bool ReadDeviceQword(const wchar_t* name, ULONGLONG* value)
 
 bool WriteDeviceDword(const wchar_t* name, DWORD value)
 {
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    ScopedRegKey key;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr) != ERROR_SUCCESS)
         return false;
-    bool ok = WriteDword(key, name, value);
-    RegCloseKey(key);
-    return ok;
+    return WriteDword(key.get(), name, value);
 }
 
 bool WriteDeviceState(const DeviceState& state)
 {
-    HKEY key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    ScopedRegKey opened;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kDeviceStateKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, opened.out(), nullptr) != ERROR_SUCCESS)
         return false;
+    const HKEY key = opened.get();
     bool ok = WriteDword(key, device_value::Connection, static_cast<DWORD>(state.connection))
         && WriteDword(key, device_value::BatteryPercent, state.batteryPercent)
         && WriteQword(key, device_value::MemoryTotal, state.memoryTotal)
@@ -251,6 +243,5 @@ bool WriteDeviceState(const DeviceState& state)
                        return WriteQword(item, device_value::CardTotal, card.totalBytes)
                            && WriteQword(item, device_value::CardFree, card.freeBytes);
                    }) && ok;
-    RegCloseKey(key);
     return ok;
 }
