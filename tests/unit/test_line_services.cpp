@@ -4,6 +4,7 @@
 #include "bar/status/readings.h"
 #include "common/cellular_line.h"
 #include "platform/emulated/device_state.h"
+#include "tests/unit/kept_device_state.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr LineStep kNone = LineStep::None;
 
 class LineServices : public ::testing::Test {
 protected:
-    void TearDown() override { RegDeleteTreeW(HKEY_LOCAL_MACHINE, kDeviceStateKey); }
+    KeptDeviceState kept;
 
     static void Lines(std::vector<TelephonyLineState> lines)
     {
