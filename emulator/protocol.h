@@ -26,6 +26,19 @@ constexpr wchar_t kShellReadyProp[] = L"HHShellReady";
 // device process ends, a new shell starts and runs the start-up folder).
 constexpr wchar_t kResetMessage[] = L"HHEmu_Reset";
 
+// Registered message posted to the system taskbar by the display driver's power
+// escape: wParam 4 switches the panel off, 1 on.
+constexpr wchar_t kDisplayPowerMessage[] = L"HHEmu_DisplayPower";
+
+// While the panel is off or the device sleeps, one black window of this class covers
+// the whole screen, titled after the reason; the next tap on it wakes the screen.
+constexpr wchar_t kBlankScreenClass[] = L"EmuBlankScreen";
+constexpr wchar_t kDisplayOffTitle[] = L"Display off";
+constexpr wchar_t kAsleepTitle[] = L"Asleep";
+
+// The power key's virtual key; the shell sleeps when it is released.
+constexpr BYTE kPowerKey = 0xDF;
+
 // The shell's process file name, as on the handheld.
 constexpr wchar_t kShellExe[] = L"shell32.exe";
 constexpr wchar_t kSampleAppExe[] = L"sampleapp.exe";
@@ -39,6 +52,10 @@ constexpr DWORD kCaptionOkBit = 0x80000000;
 // last one is in front: tests wait for it instead of for a half-made window.
 constexpr wchar_t kSampleReadyProp[] = L"HHSampleReady";
 
+// Every start of sampleapp.exe, under whatever file name, appends that name and a
+// line feed to this device file (a copy standing in for another program shows so).
+constexpr wchar_t kSampleStartsLog[] = L"\\Windows\\SampleStarts.log";
+
 // The device's root folder is this drive; device paths begin with a backslash.
 constexpr wchar_t kDeviceDrive[] = L"D:";
 
@@ -49,8 +66,11 @@ constexpr wchar_t kStartUpDir[] = L"\\Windows\\StartUp";
 
 // shell32.exe arguments: --taplog PATH (append one line per stylus message of the
 // system taskbar: "<message> <wParam> <x> <y>", decimal, x and y signed)
-// and --after PID (wait for that shell to end first; used by reset).
+// --keylog PATH (append one line per key event that the shell's keyboard hook sees:
+// "<vk> <up> <extra>", decimal) and --after PID (wait for that shell to end first;
+// used by reset).
 constexpr wchar_t kTapLogArg[] = L"--taplog";
+constexpr wchar_t kKeyLogArg[] = L"--keylog";
 constexpr wchar_t kAfterArg[] = L"--after";
 
 } // namespace emu

@@ -18,3 +18,14 @@ bool ForEachProcess(bool (*visit)(const ProcessInfo& info, void* context), void*
     }
     return true;
 }
+
+bool ProcessImagePath(DWORD processId, wchar_t* path, DWORD capacity)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (!process)
+        return false;
+    DWORD size = capacity;
+    bool ok = QueryFullProcessImageNameW(process, 0, path, &size) != FALSE;
+    CloseHandle(process);
+    return ok;
+}

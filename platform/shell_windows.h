@@ -9,3 +9,11 @@ DWORD BarWindowStyle();
 
 // Class name of the window that shows an open popup menu ("MNU" on the handheld).
 const wchar_t* PopupMenuClassName();
+
+// The handheld hands each stylus release on an open popup menu to the menu window's
+// procedure. Desktop Win32 keeps them inside its menu loop, so from this call until
+// StopDeliveringMenuReleases (same thread) every release that the loop takes is also
+// sent to menuWindow as WM_LBUTTONUP in that window's client coordinates (the loop
+// itself sees them in screen coordinates).
+void DeliverMenuReleases(HWND menuWindow);
+void StopDeliveringMenuReleases();

@@ -44,6 +44,12 @@ bool ParseSampleArgs(const std::vector<std::wstring>& args, std::vector<SampleWi
             i += 2;
             continue;
         }
+        unsigned long traits = 0;
+        if (args[i] == L"--traits" && i + 1 < args.size() && !windows.empty() && ParseNumber(args[i + 1], &traits)) {
+            windows.back().traits = traits;
+            i += 2;
+            continue;
+        }
         if (args[i] != L"--window" || i + 4 >= args.size())
             return false;
         SampleWindowSpec w;
@@ -77,6 +83,10 @@ std::wstring FormatSampleArgs(const std::vector<SampleWindowSpec>& windows, cons
         line += number;
         wsprintfW(number, L" 0x%08lX", w.exStyle);
         line += number;
+        if (w.traits) {
+            wsprintfW(number, L" --traits %lu", w.traits);
+            line += number;
+        }
     }
     return line;
 }

@@ -1,17 +1,61 @@
 // Sample application: opens the windows its command line asks for, in one process.
-//   sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--window ...]
+//   sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--traits N] [--window ...]
 // A window of class "Dialog" (like any sample window) closes on WM_COMMAND IDOK and
-// on WM_CLOSE; the program ends with its last window. With --log, the current
-// folder, every WM_CLOSE, WM_COMMAND and stylus press is recorded for the tests.
+// on WM_CLOSE, unless its traits say it ignores WM_CLOSE; a window whose class
+// begins with "WMP " (the media player) quits on Ctrl+Q. The program ends with its
+// last window. With --log, the current folder, every WM_CLOSE, WM_COMMAND, Ctrl+Q
+// and stylus press is recorded for the tests.
 #include "emulator/lib/command_line.h"
+#include "emulator/lib/device_paths.h"
+#include "emulator/lib/log_file.h"
 #include "emulator/sampleapp/event_log.h"
 #include "emulator/protocol.h"
 #include <windows.h>
+#include <cwchar>
+#include <string>
 #include <set>
 
 namespace {
 
 int g_open = 0;
+HICON g_smallIcon = nullptr;
+
+DWORD TraitsOf(HWND window)
+{
+    return static_cast<DWORD>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+bool IsMediaPlayer(HWND window)
+{
+    wchar_t cls[16] = L"";
+    GetClassNameW(window, cls, 16);
+    return wcsncmp(cls, L"WMP ", 4) == 0;
+}
+
+// A small icon of one plain colour, so that a test can tell it from any other.
+HICON MakeSmallIcon()
+{
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    HDC screen = GetDC(nullptr);
+    HBITMAP colour = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, colour);
+    HBRUSH brush = CreateSolidBrush(RGB(255, 0, 255));
+    RECT r{0, 0, size, size};
+    FillRect(dc, &r, brush);
+    SelectObject(dc, mask);
+    PatBlt(dc, 0, 0, size, size, BLACKNESS);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    ICONINFO info{TRUE, 0, 0, mask, colour};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(colour);
+    DeleteObject(mask);
+    return icon;
+}
 
 LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -38,6 +82,16 @@ LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_CLOSE:
         sample::LogEvent(window, "close", wParam);
+        if (TraitsOf(window) & emu::sample_trait::IgnoresClose)
+            return 0;
+        break;
+    case WM_KEYDOWN:
+        if (wParam == 'Q' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+            sample::LogEvent(window, "ctrlq", 0);
+            if (IsMediaPlayer(window))
+                DestroyWindow(window);
+            return 0;
+        }
         break;
     case WM_LBUTTONDOWN:
         Sleep(20);   // a slow handler, so a test that does not wait for it shows
@@ -88,6 +142,12 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
     const DWORD kept = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     if ((wanted.exStyle & emu::kCaptionOkBit) && !(kept & emu::kCaptionOkBit))
         SetPropW(window, emu::kCaptionOkProp, reinterpret_cast<HANDLE>(1));
+    SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(wanted.traits));
+    if (wanted.traits & emu::sample_trait::SmallIcon) {
+        if (!g_smallIcon)
+            g_smallIcon = MakeSmallIcon();
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_smallIcon));
+    }
     ++g_open;
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
@@ -95,10 +155,24 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
     return window;
 }
 
+void LogStart()
+{
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const wchar_t* name = wcsrchr(path, L'\\');
+    name = name ? name + 1 : path;
+    std::string line;
+    for (const wchar_t* c = name; *c; ++c)
+        line += static_cast<char>(*c < 0x80 ? *c : '?');
+    line += '\n';
+    emu::AppendToLogFile(emu::DevicePath(emu::kSampleStartsLog), line.data(), line.size());
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
+    LogStart();
     std::vector<emu::SampleWindowSpec> wantedWindows;
     std::wstring log;
     if (!emu::ParseSampleArgs(emu::CommandLineArgs(), &wantedWindows, &log) || wantedWindows.empty())

@@ -1,5 +1,6 @@
 // The handheld's shell process (shell32.exe): system taskbar, Today screen, start-up.
 #include "emulator/shell/popups.h"
+#include "emulator/shell/screen_power.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/startup_folder.h"
 #include "emulator/shell/tap_log.h"
@@ -35,6 +36,9 @@ void ReadArguments()
         if (args[i] == emu::kTapLogArg) {
             emu::SetTapLogPath(args[i + 1]);
             restart += std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(args[i + 1]) + L" ";
+        } else if (args[i] == emu::kKeyLogArg) {
+            emu::SetKeyLogPath(args[i + 1]);
+            restart += std::wstring(emu::kKeyLogArg) + L" " + emu::QuoteArg(args[i + 1]) + L" ";
         } else if (args[i] == emu::kAfterArg && emu::ParseNumber(args[i + 1], &pid)) {
             WaitForPreviousShell(pid);
         }
@@ -52,8 +56,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     emu::Shell().instance = instance;
     // Like the handheld's own taskbar, the shell learns once at boot whether there is a phone.
     emu::Shell().phone = WorkingCellularLine(ReadDeviceLines()) != nullptr;
-    if (!emu::RegisterPopupClasses(instance) || !emu::CreateToday(instance) || !emu::CreateTaskbar(instance))
+    if (!emu::RegisterPopupClasses(instance) || !emu::RegisterBlankScreenClass(instance) || !emu::CreateToday(instance)
+        || !emu::CreateTaskbar(instance))
         return 1;
+    emu::WatchPowerKey(instance);
     emu::RunStartUpFolder();
     SetPropW(emu::Shell().taskbar, emu::kShellReadyProp, reinterpret_cast<HANDLE>(1));
     MSG msg;

@@ -3,7 +3,7 @@
 
 namespace emu {
 
-// Starts every .lnk of \Windows\StartUp (its target with its arguments, the device
+// Starts every .lnk of \Windows\StartUp, text "NN#\"target\" arguments" (the device
 // root as current folder). Returns how many started.
 int RunStartUpFolder();
 

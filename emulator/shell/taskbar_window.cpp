@@ -1,6 +1,7 @@
 // System taskbar: logs every stylus message and acts on taps at its places.
 #include "emulator/shell/taskbar_window.h"
 #include "emulator/shell/popups.h"
+#include "emulator/shell/screen_power.h"
 #include "emulator/shell/shell_reset.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/tap_log.h"
@@ -78,6 +79,8 @@ LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ResetDevice();
         return 0;
     }
+    if (HandleScreenPowerMessage(message, wParam))
+        return 0;
     switch (message) {
     case WM_LBUTTONDOWN:
         AppendTap(message, wParam, lParam);

@@ -158,6 +158,7 @@ bool DeviceState::operator==(const DeviceState& o) const
     return lines == o.lines && connection == o.connection && batteryPercent == o.batteryPercent
         && memoryTotal == o.memoryTotal && memoryFree == o.memoryFree && storageTotal == o.storageTotal
         && storageFree == o.storageFree && waveVolume == o.waveVolume && platformMajor == o.platformMajor
+        && displayPowerEscape == o.displayPowerEscape
         && cards == o.cards;
 }
 
@@ -186,6 +187,7 @@ DeviceState ReadDeviceState()
     ReadNumber(key, device_value::StorageFree, state.storageFree);
     ReadNumber(key, device_value::WaveVolume, state.waveVolume);
     ReadNumber(key, device_value::PlatformMajor, state.platformMajor);
+    ReadNumber(key, device_value::DisplayPowerEscape, state.displayPowerEscape);
     ReadCards(key, state.cards);
     return state;
 }
@@ -230,7 +232,8 @@ bool WriteDeviceState(const DeviceState& state)
         && WriteQword(key, device_value::StorageTotal, state.storageTotal)
         && WriteQword(key, device_value::StorageFree, state.storageFree)
         && WriteDword(key, device_value::WaveVolume, state.waveVolume)
-        && WriteDword(key, device_value::PlatformMajor, state.platformMajor);
+        && WriteDword(key, device_value::PlatformMajor, state.platformMajor)
+        && WriteDword(key, device_value::DisplayPowerEscape, state.displayPowerEscape);
     ok = WriteList(key, kDeviceLinesSubKey, state.lines, LineKeyName,
                    [](HKEY item, const TelephonyLineState& line) {
                        return WriteString(item, device_value::LineName, line.name)

@@ -40,6 +40,7 @@ constexpr const wchar_t StorageTotal[] = L"StorageTotal";          // QWORD byte
 constexpr const wchar_t StorageFree[] = L"StorageFree";            // QWORD bytes
 constexpr const wchar_t WaveVolume[] = L"WaveVolume";              // low word left, high word right
 constexpr const wchar_t PlatformMajor[] = L"PlatformMajor";        // 4 or 5
+constexpr const wchar_t DisplayPowerEscape[] = L"DisplayPowerEscape"; // 0: the display has no power escape
 constexpr const wchar_t CardTotal[] = L"Total";                    // QWORD, in a card's sub-key
 constexpr const wchar_t CardFree[] = L"Free";                      // QWORD, in a card's sub-key
 constexpr const wchar_t LineName[] = L"Name";                      // REG_SZ, in a line's sub-key
@@ -86,6 +87,7 @@ struct DeviceState {
     ULONGLONG storageFree = 96ull << 20;
     DWORD waveVolume = 0xCCCCCCCC;
     DWORD platformMajor = 5;
+    DWORD displayPowerEscape = 1;
     std::vector<StorageCardState> cards{{L"Storage Card", 512ull << 20, 300ull << 20}};
     bool operator==(const DeviceState& o) const;
 };

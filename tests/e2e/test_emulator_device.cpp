@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "tests/kit/device.h"
 #include "emulator/lib/device_paths.h"
+#include "emulator/lib/shortcut_text.h"
 #include "emulator/protocol.h"
 #include <cstdio>
 #include <cstdlib>
@@ -101,6 +102,31 @@ TEST(EmulatorDevice, ResetRestartsTheShellAndRunsTheStartUpFolder)
     d.Tap(d.Taskbar(), 30 * d.Scale(), 13 * d.Scale());
     EXPECT_EQ(d.TaskbarTaps().size(), 2u);
     EXPECT_NE(d.WaitForWindow(emu::kStartMenuClass, nullptr, nullptr, 2000), nullptr);
+}
+
+TEST(EmulatorDevice, ShortcutsAreTheDevicesNumberHashCommandText)
+{
+    EXPECT_EQ(emu::FormatShortcutText(L"\\Program Files\\Velkis\\Velkis", L""), "30#\"\\Program Files\\Velkis\\Velkis\"");
+    struct Case { std::string text; bool ok; const wchar_t* target; const wchar_t* args; } cases[] = {
+        {"30#\"\\Program Files\\Velkis\\Velkis\"\r\n", true, L"\\Program Files\\Velkis\\Velkis", L""},
+        {"99#\"\\Windows\\sampleapp.exe\"  --window A B 0 0", true, L"\\Windows\\sampleapp.exe", L"--window A B 0 0"},
+        {"12#\\Windows\\x.exe -a", true, L"\\Windows\\x.exe", L"-a"},
+        {std::string("\xFF\xFE" "5\0#\0\"\0a\0\"\0", 12), true, L"a", L""},
+        {"#\"a\"", false, L"", L""},
+        {"12\"a\"", false, L"", L""},
+        {"3#\"a", false, L"", L""},
+        {"3#", false, L"", L""},
+        {"", false, L"", L""},
+    };
+    for (const Case& c : cases) {
+        emu::ShortcutCommand command;
+        EXPECT_EQ(emu::ParseShortcutText(c.text, &command), c.ok) << c.text;
+        EXPECT_EQ(command.target, c.target) << c.text;
+        EXPECT_EQ(command.arguments, c.args) << c.text;
+    }
+    EXPECT_EQ(emu::ProgramFileOf(L"\\P\\Velkis"), L"\\P\\Velkis.exe");
+    EXPECT_EQ(emu::ProgramFileOf(L"\\P.d\\a.exe"), L"\\P.d\\a.exe");
+    EXPECT_EQ(emu::ProgramFileOf(L"\\P.d\\Velkis"), L"\\P.d\\Velkis.exe");
 }
 
 TEST(EmulatorDevice, ScreenHasTheProfileSizeAndShowsTaskbarAndToday)

@@ -56,6 +56,8 @@ Device::Device(const DeviceOptions& options)
     const std::wstring logDir = emu::BuildDir() + L"\\e2e";
     emu::CreateFolders(logDir);
     tapLog_ = logDir + L"\\taskbar-taps.log";
+    keyLog_ = logDir + L"\\shell-keys.log";
+    DeleteFileW(keyLog_.c_str());
     sampleLog_ = logDir + L"\\sample-events.log";
     DeleteFileW(tapLog_.c_str());
     DeleteFileW(sampleLog_.c_str());
@@ -83,7 +85,8 @@ void Device::Fail(const std::wstring& why)
 
 bool Device::StartShell()
 {
-    const std::wstring args = std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(tapLog_);
+    const std::wstring args = std::wstring(emu::kTapLogArg) + L" " + emu::QuoteArg(tapLog_) + L" " + emu::kKeyLogArg
+        + L" " + emu::QuoteArg(keyLog_);
     const Process shell = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kShellExe, args);
     if (!shell.handle) {
         Fail(L"cannot start the shell");
@@ -173,9 +176,10 @@ HWND Device::StartBar(DWORD timeoutMs)
     return WaitForWindow(L"VelkisClass", nullptr, taskbar_, timeoutMs);
 }
 
-HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD timeoutMs)
+HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD traits,
+                              DWORD timeoutMs)
 {
-    emu::SampleWindowSpec wanted{title, cls, style, exStyle};
+    emu::SampleWindowSpec wanted{title, cls, style, exStyle, traits};
     const Process p = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kSampleAppExe, emu::FormatSampleArgs({wanted}, sampleLog_));
     if (!p.handle)
         return nullptr;

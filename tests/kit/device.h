@@ -52,6 +52,13 @@ struct TapRecord {
     int x, y;
 };
 
+// One key event as the shell's keyboard hook logged it.
+struct KeyRecord {
+    DWORD vk;
+    bool up;
+    unsigned long long extra;
+};
+
 class Device {
 public:
     explicit Device(const DeviceOptions& options = DeviceOptions());
@@ -91,8 +98,9 @@ public:
     // of the system taskbar.
     HWND StartBar(DWORD timeoutMs = 5000);
 
-    // Opens one window in a new sampleapp.exe process and waits for it.
-    HWND OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle,
+    // Opens one window in a new sampleapp.exe process and waits for it. traits:
+    // emu::sample_trait bits (ignores WM_CLOSE, own small icon).
+    HWND OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD traits = 0,
                           DWORD timeoutMs = 5000);
 
     // Stylus on a window, at a point in its client coordinates.
@@ -109,6 +117,8 @@ public:
     std::vector<SampleEvent> SampleEvents() const;
 
     std::vector<TapRecord> TaskbarTaps() const;
+    // Every key event the device's shell saw, in order.
+    std::vector<KeyRecord> KeyEvents() const;
     void ClearTaskbarTaps();
 
     // Screen pixels of r (screen coordinates), row-major.
@@ -143,6 +153,7 @@ private:
 
     std::wstring error_;
     std::wstring tapLog_;
+    std::wstring keyLog_;
     std::wstring sampleLog_;
     HWND taskbar_ = nullptr;
     HWND today_ = nullptr;

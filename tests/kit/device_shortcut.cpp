@@ -2,31 +2,14 @@
 #include "tests/kit/device.h"
 #include "emulator/lib/device_paths.h"
 #include "emulator/lib/log_file.h"
-#include <shlobj.h>
+#include "emulator/lib/shortcut_text.h"
 
 namespace kit {
 
 bool Device::CreateShortcut(const std::wstring& linkDevicePath, const std::wstring& target, const std::wstring& args)
 {
-    const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    bool ok = false;
-    IShellLinkW* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                   reinterpret_cast<void**>(&link)))) {
-        IPersistFile* file = nullptr;
-        ok = SUCCEEDED(link->SetPath(emu::DevicePath(target).c_str()))
-            && SUCCEEDED(link->SetArguments(args.c_str()))
-            && SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))
-            && SUCCEEDED(file->Save(emu::DevicePath(linkDevicePath).c_str(), TRUE));
-        if (file)
-            file->Release();
-        link->Release();
-    }
-    if (SUCCEEDED(init))
-        CoUninitialize();
-    return ok;
+    return WriteFile(linkDevicePath, emu::FormatShortcutText(target, args));
 }
-
 std::vector<SampleEvent> Device::SampleEvents() const
 {
     std::vector<SampleEvent> events;

@@ -76,6 +76,21 @@ std::vector<TapRecord> Device::TaskbarTaps() const
     return taps;
 }
 
+std::vector<KeyRecord> Device::KeyEvents() const
+{
+    std::vector<KeyRecord> keys;
+    const std::string text = emu::ReadLogFile(keyLog_);
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        unsigned long vk = 0;
+        int up = 0;
+        unsigned long long extra = 0;
+        if (std::sscanf(text.substr(start, end - start).c_str(), "%lu %d %llu", &vk, &up, &extra) == 3)
+            keys.push_back(KeyRecord{vk, up != 0, extra});
+    }
+    return keys;
+}
+
 void Device::ClearTaskbarTaps()
 {
     HANDLE file = CreateFileW(tapLog_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
