@@ -1,6 +1,7 @@
 // Process snapshots over the toolhelp library.
 #include "platform/processes.h"
 #include "platform/scoped_win.h"
+#include "platform/scoped_win.h"
 #include <tlhelp32.h>
 
 bool ForEachProcess(bool (*visit)(const ProcessInfo& info, void* context), void* context)
@@ -21,11 +22,7 @@ bool ForEachProcess(bool (*visit)(const ProcessInfo& info, void* context), void*
 
 bool ProcessImagePath(DWORD processId, wchar_t* path, DWORD capacity)
 {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
-    if (!process)
-        return false;
+    ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     DWORD size = capacity;
-    bool ok = QueryFullProcessImageNameW(process, 0, path, &size) != FALSE;
-    CloseHandle(process);
-    return ok;
+    return process.get() && QueryFullProcessImageNameW(process.get(), 0, path, &size) != FALSE;
 }

@@ -11,7 +11,8 @@ constexpr UINT ID_CLOSE_ALL = 40022;
 constexpr UINT ID_CLOSE_ALL_EXCEPT_ACTIVE = 40023;
 constexpr UINT ID_OPTIONS = 40024;
 
-// Builds the menu anew (the previous one is destroyed).
+// Builds the menu anew (the previous one is destroyed): the tasks, then the fixed
+// commands. Nothing is built when the menu cannot be created.
 void BuildBarMenu();
 
 // Builds the menu and tracks it at (x, y) in screen coordinates, left- and
@@ -19,11 +20,3 @@ void BuildBarMenu();
 void ShowBarMenu(HWND window, int x, int y);
 
 void DestroyBarMenu();
-void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item);
-void DrawBarMenuItem(const DRAWITEMSTRUCT* item);
-
-// Hooks the open popup menu window so that the last stylus release on it is known.
-void InstallMenuTapHook();
-
-// The text drawn for a fixed command, or null for other identifiers.
-const wchar_t* FixedCommandText(UINT id);

@@ -1,22 +1,37 @@
-// Menu commands of the bar.
+// Menu commands of the bar: task lines, closing, power and the programs' own.
 #include "bar/actions/commands.h"
 #include "bar/actions/bar_menu.h"
+#include "bar/actions/close_tasks.h"
+#include "bar/actions/menu_tap.h"
+#include "bar/actions/power_commands.h"
+#include "bar/actions/task_table.h"
 #include "bar/core/bar_state.h"
 
-void ExitBar()
+void SelectTask(int row)
 {
-    SendMessageW(barWindow, WM_ACTIVATE, WA_ACTIVE, 0);
-    SendMessageW(barWindow, WM_CLOSE, 0, 0);
+    const TaskEntry& task = TaskTable.rows[row];
+    if (IsOnCloseMark(MenuTapRecord, ScaleFactor) && !task.shellOwned)
+        CloseTaskWindows(CloseMode::One, row);
+    else
+        SetForegroundWindow(task.window);
 }
 
 void HandleBarCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    switch (LOWORD(wParam)) {
-    case ID_EXIT_BAR:
-        ExitBar();
-        break;
+    const UINT id = LOWORD(wParam);
+    switch (id) {
+    case ID_TURN_OFF_SCREEN:         TurnOffScreen(); return;
+    case ID_SHUT_DOWN:               SuspendDevice(); return;
+    case ID_RESTART:                 RestartDevice(); return;
+    case ID_EXIT_BAR:                ExitBar(); return;
+    case ID_CLOSE_ALL:               CloseTaskWindows(CloseMode::All, -1); return;
+    case ID_CLOSE_ALL_EXCEPT_ACTIVE: CloseTaskWindows(CloseMode::AllExceptActive, -1); return;
+    case ID_OPTIONS:                 OpenSetupProgram(); return;
     default:
-        DefWindowProcW(window, WM_COMMAND, wParam, lParam);
         break;
     }
+    const int row = TaskRowOfCommand(id);
+    if (row >= 0)
+        SelectTask(row);
+    DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }

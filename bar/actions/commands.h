@@ -4,5 +4,6 @@
 
 void HandleBarCommand(HWND window, WPARAM wParam, LPARAM lParam);
 
-// Closes the bar window, which ends the program.
-void ExitBar();
+// Activates the task of a TaskTable row, or closes it when the stylus left the menu
+// over the row's close mark (never for a shell-owned task).
+void SelectTask(int row);

@@ -1,15 +1,14 @@
-// The task test shared by the bar menu and the close/OK button.
+// The task test shared by the bar menu, closing and the close/OK button.
 #include "bar/actions/task_window.h"
-#include "bar/core/bar_state.h"
 #include "common/shell_classes.h"
 #include <strsafe.h>
 #include <cwchar>
 
 namespace {
 
-const wchar_t* const kExcludedTitles[] = {L"Pocket PC Emulation", L"CursorWindow"};
-const wchar_t* const kExcludedClasses[] = {L"ActiveSync", L"MSCprog", kWorkerClassName, L"menu_worker",
-                                           kTaskbarClassName, L"MS_SIPBUTTON"};
+const wchar_t* const kExcludedTaskTitles[] = {L"Pocket PC Emulation", L"CursorWindow"};
+const wchar_t* const kExcludedTaskClasses[] = {L"ActiveSync", L"MSCprog", kWorkerClassName, L"menu_worker", kTaskbarClassName,
+                                               L"MS_SIPBUTTON"};
 
 template <size_t N>
 bool InList(const wchar_t* const (&list)[N], const wchar_t* text)
@@ -30,11 +29,6 @@ bool VisibleAfterYielding(HWND window)
     return false;
 }
 
-bool IsShellProcess(DWORD processId)
-{
-    return ShellProcessList.count > 0 && ShellProcessList.ids[0] == processId;
-}
-
 void Report(wchar_t* out, const wchar_t* text)
 {
     if (out)
@@ -43,49 +37,63 @@ void Report(wchar_t* out, const wchar_t* text)
 
 } // namespace
 
-bool QueryTaskWindow(HWND window, wchar_t* title, wchar_t* className, DWORD* processId, BOOL* shellFlag)
+bool TaskDecisionFor(const TaskWindowFacts& facts, const ShellProcesses& shells, wchar_t* title,
+                     wchar_t* className, BOOL* shellFlag)
 {
     if (shellFlag)
         *shellFlag = FALSE;
     Report(title, L"");
     Report(className, L"");
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (processId)
-        *processId = process;
-    if (!VisibleAfterYielding(window))
+    if (!facts.visible)
         return false;
 
-    wchar_t text[kTaskTextCapacity] = L"";
-    GetWindowTextW(window, text, kTaskTextCapacity);
+    const bool shellProcess = shells.count > 0 && shells.ids[0] == facts.processId;
+    const wchar_t* text = facts.text ? facts.text : L"";
     bool untitledShellWindow = false;
     if (text[0] == L'\0') {
-        if (!IsShellProcess(process))
+        if (!shellProcess)
             return false;
-        StringCchCopyW(text, kTaskTextCapacity, L"Settings");
+        text = L"Settings";
         untitledShellWindow = true;
-    } else if (IsShellProcess(process) && wcscmp(text, L"Desktop") == 0) {
-        StringCchCopyW(text, kTaskTextCapacity, L"Start");
+    } else if (shellProcess && wcscmp(text, L"Desktop") == 0) {
+        text = L"Start";
     }
     Report(title, text);
-    if (InList(kExcludedTitles, text))
+    if (InList(kExcludedTaskTitles, text))
         return false;
 
-    wchar_t cls[kTaskTextCapacity] = L"";
-    if (!GetClassNameW(window, cls, kTaskTextCapacity) || InList(kExcludedClasses, cls))
+    if (!facts.className || InList(kExcludedTaskClasses, facts.className))
         return false;
-    Report(className, cls);
+    Report(className, facts.className);
     if (untitledShellWindow)
         return false;
 
-    for (int i = 0; i < ShellProcessList.count; ++i) {
-        if (ShellProcessList.ids[i] != process)
+    for (int i = 0; i < shells.count && i < kMaxShellProcesses; ++i) {
+        if (shells.ids[i] != facts.processId)
             continue;
         if (!shellFlag)
             return false;
         *shellFlag = TRUE;
-        if (!(static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)) & kCaptionOkBit))
+        if (!(facts.exStyle & kCaptionOkBit))
             return false;
     }
     return true;
+}
+
+bool QueryTaskWindow(HWND window, wchar_t* title, wchar_t* className, DWORD* processId, BOOL* shellFlag)
+{
+    wchar_t text[kTaskTextCapacity] = L"";
+    wchar_t cls[kTaskTextCapacity] = L"";
+    TaskWindowFacts facts = {0, false, text, nullptr, 0};
+    GetWindowThreadProcessId(window, &facts.processId);
+    if (processId)
+        *processId = facts.processId;
+    facts.visible = VisibleAfterYielding(window);
+    if (facts.visible) {
+        GetWindowTextW(window, text, kTaskTextCapacity);
+        if (GetClassNameW(window, cls, kTaskTextCapacity))
+            facts.className = cls;
+        facts.exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
+    }
+    return TaskDecisionFor(facts, ShellProcessList, title, className, shellFlag);
 }

@@ -9,6 +9,8 @@
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/actions/commands.h"
+#include "bar/actions/menu_items.h"
+#include "bar/actions/menu_tap.h"
 #include "bar/status/indicators.h"
 #include "common/shell_classes.h"
 #include <cwchar>
@@ -80,6 +82,15 @@ LRESULT OnTimer(HWND window, WPARAM id)
     return 0;
 }
 
+// The menu's release watch ends with its loop; the stylus handling learns that the
+// loop ended.
+LRESULT OnExitMenuLoop()
+{
+    EndMenuTapWatch();
+    OnMenuLoopExit();
+    return 0;
+}
+
 LRESULT OnShowMenu(HWND window)
 {
     ShowBarMenu(window, 240, 26 * ScaleFactor);
@@ -139,7 +150,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_LBUTTONDOWN:   OnStylusDown(window, wParam, lParam); return 0;
     case WM_LBUTTONUP:     OnStylusUp(window, wParam, lParam); return 0;
     case WM_ENTERMENULOOP: InstallMenuTapHook(); return 0;
-    case WM_EXITMENULOOP:  OnMenuLoopExit(); return 0;
+    case WM_EXITMENULOOP:  return OnExitMenuLoop();
     case MSG_SHOW_MENU:    return OnShowMenu(window);
     default:
         if (updateMessageId != 0 && message == updateMessageId) {

@@ -112,10 +112,14 @@ kit::DeviceOptions OptionsWithPhone(bool phone)
     return options;
 }
 
-BarDevice::BarDevice(const kit::DeviceOptions& options, const char* order, const char* display) : device(options)
+BarDevice::BarDevice(const kit::DeviceOptions& options, const char* order, const char* display,
+                     const std::function<void(kit::Device&)>& beforeBar)
+    : device(options)
 {
     if (!device.Ready() || !InstallTestSkin(device, order, display))
         return;
+    if (beforeBar)
+        beforeBar(device);
     bar = device.StartBar();
     s = device.Scale();
     right = device.Screen().cx;

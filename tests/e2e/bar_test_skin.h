@@ -1,6 +1,7 @@
 // A test skin of solid, distinct colours, so that pixels tell which button lies where.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 #include "tests/kit/device.h"
 
@@ -54,7 +55,8 @@ struct BarDevice {
     int s = 1;        // scale factor
     int right = 0;    // the bar's right edge
 
-    BarDevice(const kit::DeviceOptions& options, const char* order, const char* display);
+    BarDevice(const kit::DeviceOptions& options, const char* order, const char* display,
+              const std::function<void(kit::Device&)>& beforeBar = nullptr);
     explicit BarDevice(const char* display, bool phone = false);
 };
 

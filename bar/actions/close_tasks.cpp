@@ -1,0 +1,178 @@
+// The four passes of closing, and the gentle and hard close of one window.
+#include "bar/actions/close_tasks.h"
+#include "bar/actions/close_button.h"
+#include "bar/actions/task_table.h"
+#include "bar/core/bar_state.h"
+#include "common/shell_classes.h"
+#include "platform/scoped_win.h"
+#include <cwchar>
+
+namespace {
+
+struct PassEntry {
+    HWND window;
+    bool dialog;
+};
+
+struct PassList {
+    PassEntry entries[kClosePassListSize];
+    int count;
+    bool overflowed;   // a window that qualified found no room: a later pass takes it
+};
+
+bool IsDialogClass(const wchar_t* className)
+{
+    return wcscmp(className, kDialogClassName) == 0;
+}
+
+bool Kept(CloseMode mode, int index, HWND spared, HWND window, const wchar_t* title, const wchar_t* className)
+{
+    switch (mode) {
+    case CloseMode::One: {
+        const TaskEntry& row = TaskTable.rows[index];
+        return KeptForClosingOne(window, title, className, row.window, row.title, row.className);
+    }
+    case CloseMode::AllExceptActive:
+        return window != spared;
+    case CloseMode::All:
+        return true;
+    }
+    return false;
+}
+
+PassList CollectPass(int pass, CloseMode mode, int index, HWND spared)
+{
+    PassList list = {};
+    for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        wchar_t title[kTaskTextCapacity];
+        wchar_t className[kTaskTextCapacity];
+        BOOL shellFlag = FALSE;
+        if (!QueryTaskWindow(window, title, className, nullptr, &shellFlag) || shellFlag)
+            continue;
+        if (!Kept(mode, index, spared, window, title, className))
+            continue;
+        const bool dialog = IsDialogClass(className);
+        if (!InPassList(pass, dialog))
+            continue;
+        if (list.count == kClosePassListSize) {
+            list.overflowed = true;
+            break;
+        }
+        list.entries[list.count++] = {window, dialog};
+    }
+    return list;
+}
+
+void CloseOne(const PassEntry& entry)
+{
+    if (entry.dialog)
+        PressTaskbarCloseButton(entry.window);
+    else
+        CloseWindowForcibly(entry.window);
+}
+
+void RunPass(const PassList& list)
+{
+    for (int i = 0; i < list.count; ++i)
+        CloseOne(list.entries[i]);
+    for (int i = 0; i < list.count; ++i)
+        if (IsWindow(list.entries[i].window))
+            CloseOne(list.entries[i]);
+}
+
+// Another application may hang; the bar waits for it, but not for ever.
+void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL | SMTO_ABORTIFHUNG, 5000, &result);
+}
+
+void SendKey(BYTE key, DWORD flags)
+{
+    keybd_event(key, 0, flags, 1);
+}
+
+} // namespace
+
+bool KeptForClosingOne(HWND window, const wchar_t* title, const wchar_t* className, HWND rowWindow,
+                       const wchar_t* rowTitle, const wchar_t* rowClass)
+{
+    return wcscmp(title, rowTitle) == 0 && (wcscmp(className, rowClass) != 0 || window == rowWindow);
+}
+
+bool InPassList(int pass, bool dialog)
+{
+    return dialog || pass % 2 == 1;
+}
+
+void CloseTaskWindows(CloseMode mode, int index)
+{
+    if (mode == CloseMode::One && (index < 0 || index >= TaskTable.count))
+        return;
+    HWND spared = mode == CloseMode::AllExceptActive ? GetForegroundWindow() : nullptr;
+    // A pass whose list overflowed runs again once its windows are gone, so that
+    // the windows past the 25th are closed too; the bound keeps windows that
+    // survive everything from holding the bar.
+    int repeats = 0;
+    for (int pass = 0; pass < kClosePasses; ++pass) {
+        const PassList list = CollectPass(pass, mode, index, spared);
+        RunPass(list);
+        if (list.overflowed && repeats < 2 * kClosePasses) {
+            ++repeats;
+            --pass;
+        }
+    }
+    if (mode == CloseMode::All)
+        BringTodayScreenForward();
+}
+
+void PressTaskbarCloseButton(HWND window)
+{
+    wchar_t className[32] = L"";
+    GetClassNameW(window, className, 32);
+    if (IsDialogClass(className)) {
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    SetForegroundWindow(window);
+    RECT r;
+    GetClientRect(barWindow, &r);
+    POINT point = {r.right - 13 * ScaleFactor, r.top + 13 * ScaleFactor};
+    HWND taskbar = GetParent(barWindow);
+    ClientToScreen(barWindow, &point);
+    ScreenToClient(taskbar, &point);
+    SendAndWait(taskbar, WM_LBUTTONDOWN, 1, MAKELPARAM(point.x, point.y));
+    SendAndWait(taskbar, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
+void CloseWindowForcibly(HWND window)
+{
+    SetForegroundWindow(window);
+    wchar_t className[16] = L"";
+    if (GetClassNameW(window, className, 16) > 0 && wcsncmp(className, L"WMP ", 4) == 0) {
+        Sleep(100);
+        SendKey(VK_CONTROL, 0);
+        SendKey('Q', 0);
+        SendKey('Q', KEYEVENTF_KEYUP);
+        SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
+    }
+    SendAndWait(window, WM_ACTIVATE, 0, reinterpret_cast<LPARAM>(window));
+    SendAndWait(window, WM_CLOSE, 0, 0);
+    TerminateWindowProcess(window);
+}
+
+bool TerminateWindowProcess(HWND window)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (!processId)
+        return false;
+    // The handheld's "all access"; it includes terminating and reading the exit code.
+    ScopedHandle process(OpenProcess(0x001F0FFF, FALSE, processId));
+    if (process.get()) {
+        DWORD code = 0;
+        GetExitCodeProcess(process.get(), &code);
+        TerminateProcess(process.get(), code);
+    }
+    return true;
+}

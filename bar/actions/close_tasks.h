@@ -1,0 +1,31 @@
+// Closing tasks: one from the menu, all, or all but the foreground application.
+#pragma once
+#include <windows.h>
+
+enum class CloseMode { All, AllExceptActive, One };
+
+constexpr int kClosePassListSize = 25;
+constexpr int kClosePasses = 4;
+
+// Closes the chosen tasks in four passes (dialogs first, then everything, twice);
+// index is the TaskTable row in mode One, else -1. Close All ends with the Today
+// screen in front. Shell windows and windows that are no task are never touched.
+void CloseTaskWindows(CloseMode mode, int index);
+
+// Whether a task window (title, class) is closed in mode One for the row (rowTitle,
+// rowClass, rowWindow): same title, and another class or the row's own window.
+bool KeptForClosingOne(HWND window, const wchar_t* title, const wchar_t* className, HWND rowWindow,
+                       const wchar_t* rowTitle, const wchar_t* rowClass);
+
+// Whether a kept window goes into the pass list of pass (even passes: dialogs only).
+bool InPassList(int pass, bool dialog);
+
+// The gentle close: IDOK to a dialog, else the system taskbar's close/OK place.
+void PressTaskbarCloseButton(HWND window);
+
+// The hard close: the media player's Ctrl+Q, WM_ACTIVATE and WM_CLOSE, then the
+// window's process ends whether or not the window closed.
+void CloseWindowForcibly(HWND window);
+
+// Ends the window's process; false when the window has no process id.
+bool TerminateWindowProcess(HWND window);

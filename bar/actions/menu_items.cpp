@@ -1,0 +1,118 @@
+// Owner-drawn lines of the bar menu: the skin's "Dialog Title" font, the system's
+// menu colours, an icon at the left and, on task lines, the close mark at the right.
+#include "bar/actions/menu_items.h"
+#include "bar/actions/bar_menu.h"
+#include "bar/actions/task_icon.h"
+#include "bar/actions/task_table.h"
+#include "bar/config/fonts.h"
+#include "bar/config/skin.h"
+#include "bar/core/bar_state.h"
+#include "platform/scoped_win.h"
+
+namespace {
+
+// "Exit Velkis" and the three commands after it are one table, by id - 40021.
+const wchar_t* const kCommandTexts[] = {L"Exit Velkis", L"Close All", L"Close All Except Active", L"Options..."};
+
+// The skin's "Dialog Title" font, or the system's while no skin is loaded.
+HGDIOBJ MenuFont()
+{
+    return dialogTitleFont.font ? static_cast<HGDIOBJ>(dialogTitleFont.font) : GetStockObject(DEFAULT_GUI_FONT);
+}
+
+const wchar_t* ItemText(UINT id)
+{
+    const int row = TaskRowOfCommand(id);
+    return row >= 0 ? TaskTable.rows[row].title : FixedCommandText(id);
+}
+
+HICON FixedCommandIcon(UINT id)
+{
+    switch (id) {
+    case ID_TURN_OFF_SCREEN: return skinImages.menuIcons[MENU_ICON_SCREEN];
+    case ID_SHUT_DOWN:       return skinImages.menuIcons[MENU_ICON_SHUT_DOWN];
+    case ID_RESTART:         return skinImages.menuIcons[MENU_ICON_RESTART];
+    case ID_OPTIONS:         return skinImages.menuIcons[MENU_ICON_OPTIONS];
+    default:                 return skinImages.menuIcons[MENU_ICON_CLOSE];
+    }
+}
+
+void DrawIconAt(HDC dc, int x, int y, HICON icon)
+{
+    if (icon)
+        DrawIconEx(dc, x, y, icon, 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+void DrawItemIcons(HDC dc, const RECT& r, UINT id)
+{
+    const int left = r.left + 2 * ScaleFactor;
+    const int top = r.top + (r.bottom - r.top - 16 * ScaleFactor) / 2;
+    HICON closeMark = skinImages.menuIcons[MENU_ICON_CLOSE];
+    const int row = TaskRowOfCommand(id);
+    if (row < 0) {
+        DrawIconAt(dc, left, top, FixedCommandIcon(id));
+        return;
+    }
+    const TaskEntry& task = TaskTable.rows[row];
+    if (task.shellOwned) {
+        DrawIconAt(dc, left, top, closeMark);
+        return;
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(task.window, &processId);
+    bool loaded = false;
+    HICON icon = GetTaskIcon(task.className, task.window, processId, &loaded);
+    DrawIconAt(dc, left, top, icon);
+    DrawIconAt(dc, r.right - 18 * ScaleFactor, r.top, closeMark);
+    if (icon && loaded)
+        DestroyIcon(icon);
+}
+
+} // namespace
+
+const wchar_t* FixedCommandText(UINT id)
+{
+    switch (id) {
+    case ID_TURN_OFF_SCREEN: return L"Turn Off Screen";
+    case ID_SHUT_DOWN:       return L"Shut Down";
+    case ID_RESTART:         return L"Restart";
+    default:
+        if (id >= ID_EXIT_BAR && id <= ID_OPTIONS)
+            return kCommandTexts[id - ID_EXIT_BAR];
+        return nullptr;
+    }
+}
+
+void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item)
+{
+    if (!item || item->CtlType != ODT_MENU)
+        return;
+    const wchar_t* text = ItemText(item->itemID);
+    SIZE size = {0, 0};
+    {
+        ScopedGetDC dc(window);
+        ScopedSelectObject font(dc.get(), MenuFont());
+        if (text)
+            GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
+    }
+    item->itemHeight = 18 * ScaleFactor;
+    item->itemWidth = size.cx + 36 * ScaleFactor;
+}
+
+void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
+{
+    if (!item || item->CtlType != ODT_MENU)
+        return;
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    HDC dc = item->hDC;
+    ScopedSelectObject font(dc, MenuFont());
+    ScopedTextColor color(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
+    ScopedBkMode mode(dc, TRANSPARENT);
+    FillRect(dc, &item->rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (const wchar_t* text = ItemText(item->itemID)) {
+        RECT r = item->rcItem;
+        r.left += 22 * ScaleFactor;
+        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER);
+    }
+    DrawItemIcons(dc, item->rcItem, item->itemID);
+}

@@ -1,0 +1,21 @@
+// Where the stylus left the open bar menu: it decides between activating and closing.
+#pragma once
+#include <windows.h>
+
+// The menu window's client rectangle and the last release on it, in its client
+// coordinates. Emptied when a menu opens, so that only a release on that menu counts.
+struct MenuTap {
+    RECT client;
+    int x;
+    int y;
+};
+extern MenuTap MenuTapRecord;
+
+// Hooks the open popup menu window (at WM_ENTERMENULOOP); the hook removes itself
+// when that window is destroyed.
+void InstallMenuTapHook();
+// At WM_EXITMENULOOP.
+void EndMenuTapWatch();
+
+// Whether a release at x lay on the close mark at the right end of a task line.
+bool IsOnCloseMark(const MenuTap& tap, int scaleFactor);

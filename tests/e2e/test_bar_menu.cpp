@@ -1,0 +1,77 @@
+// The bar menu: its lines, their order and icons, and choosing a task.
+#include <gtest/gtest.h>
+#include "tests/e2e/bar_menu_kit.h"
+#include "tests/kit/device.h"
+
+using kit::Device;
+using namespace bartest;
+
+namespace {
+
+std::vector<IconLook> Looks(BarDevice& b, const OpenMenu& menu)
+{
+    std::vector<IconLook> looks;
+    for (const RECT& line : menu.lines)
+        looks.push_back(LeftIconLook(b.device, line, b.s));
+    return looks;
+}
+
+void CloseMenu(BarDevice& b, const OpenMenu& menu)
+{
+    PostMessageW(menu.window, WM_KEYDOWN, VK_ESCAPE, 0);
+    b.device.WaitForNoWindow(L"#32768", nullptr, 3000);
+}
+
+} // namespace
+
+TEST(BarMenu, TasksTopmostFirstAboveTheCommandsAndTheTodayScreenNeverListed)
+{
+    BarDevice b("0000010");   // the menu button alone
+    ASSERT_TRUE(b.bar);
+    const std::vector<IconLook> fixedOnly = {IconLook::Blue, IconLook::Green, IconLook::Orange, IconLook::Plain,
+                                             IconLook::Orange};
+    OpenMenu menu = OpenBarMenu(b, 0);
+    ASSERT_TRUE(menu.window);
+    EXPECT_EQ(Looks(b, menu), fixedOnly) << "no task: the power commands, Options... and Exit Velkis";
+    CloseMenu(b, menu);
+
+    HWND notes = OpenForegroundApp(b.device, L"Notes");
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"Calendar"));
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"Tasks"));
+    menu = OpenBarMenu(b, 3);
+    ASSERT_TRUE(menu.window);
+    std::vector<IconLook> looks = Looks(b, menu);
+    const std::vector<IconLook> commands = {IconLook::Blue, IconLook::Green, IconLook::Orange, IconLook::Orange,
+                                            IconLook::Orange, IconLook::Plain, IconLook::Orange};
+    EXPECT_EQ(std::vector<IconLook>(looks.begin() + 3, looks.end()), commands);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(HasCloseMark(b.device, menu.lines[static_cast<size_t>(i)], b.s), i < 3) << "line " << i;
+    b.device.SavePng(L"menu-three-tasks.png", menu.frame.left > 0 ? RECT{0, 0, b.right, b.device.Screen().cy}
+                                                                  : menu.frame);
+
+    // The lowest task line is the window furthest back: Notes comes forward.
+    TapLine(b.device, menu, 2, menu.frame.left + 40 * b.s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == notes; }, 3000));
+    EXPECT_TRUE(IsWindow(notes));
+}
+
+TEST(BarMenu, AShellWindowWithTheOkBitIsListedWithoutCloseMarkAndOnlyActivated)
+{
+    HWND panel = nullptr;
+    BarDevice b(OptionsWithPhone(false), kFullOrder, "0000010",
+                [&](kit::Device& device) { panel = OpenShellOkWindow(device, L"Owner"); });
+    ASSERT_TRUE(panel);
+    ASSERT_TRUE(b.bar);
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"Notes"));
+
+    OpenMenu menu = OpenBarMenu(b, 2);
+    ASSERT_TRUE(menu.window);
+    EXPECT_TRUE(HasCloseMark(b.device, menu.lines[0], b.s));
+    EXPECT_FALSE(HasCloseMark(b.device, menu.lines[1], b.s));
+    EXPECT_EQ(LeftIconLook(b.device, menu.lines[1], b.s), IconLook::Orange) << "the close mark stands at its left";
+
+    // Released where a close mark would be: the shell's window comes forward, open.
+    TapLine(b.device, menu, 1, menu.frame.right - 5 * b.s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == panel; }, 3000));
+    EXPECT_TRUE(IsWindow(panel));
+}

@@ -1,0 +1,147 @@
+// Task rules of the bar menu and of closing: which windows are tasks, which get a
+// line, which close with a line, where the close mark lies, whose icon is drawn.
+#include <gtest/gtest.h>
+#include <cstring>
+#include "bar/actions/close_tasks.h"
+#include "bar/actions/menu_tap.h"
+#include "bar/actions/task_icon.h"
+#include "bar/actions/task_table.h"
+
+namespace {
+
+constexpr DWORD kShell = 10;
+constexpr DWORD kOtherShell = 11;
+constexpr DWORD kApp = 20;
+constexpr DWORD kOk = 0x80000000;
+
+} // namespace
+
+TEST(TaskDecision, EachRuleOfTheTaskTest)
+{
+    const ShellProcesses shells = {{kShell, kOtherShell}, 2};
+    struct Case {
+        TaskWindowFacts facts;
+        bool wantShellFlag;
+        bool task;
+        const wchar_t* title;
+        const wchar_t* cls;
+        BOOL shellFlag;
+    } cases[] = {
+        {{kApp, true, L"Notes", L"NotesClass", 0}, true, true, L"Notes", L"NotesClass", FALSE},
+        {{kApp, false, L"Notes", L"NotesClass", 0}, true, false, L"", L"", FALSE},              // invisible
+        {{kApp, true, L"", L"NotesClass", 0}, true, false, L"", L"", FALSE},                    // untitled
+        {{kShell, true, L"", L"Panel", kOk}, true, false, L"Settings", L"Panel", FALSE},        // untitled shell
+        {{kShell, true, L"Desktop", L"DesktopExplorerWindow", 0}, true, false, L"Start", L"DesktopExplorerWindow", TRUE},
+        {{kApp, true, L"Desktop", L"Other", 0}, true, true, L"Desktop", L"Other", FALSE},       // not the shell's
+        {{kApp, true, L"CursorWindow", L"X", 0}, true, false, L"CursorWindow", L"", FALSE},
+        {{kApp, true, L"Pocket PC Emulation", L"X", 0}, true, false, L"Pocket PC Emulation", L"", FALSE},
+        {{kApp, true, L"Sync", L"ActiveSync", 0}, true, false, L"Sync", L"", FALSE},
+        {{kApp, true, L"Work", L"Worker", 0}, true, false, L"Work", L"", FALSE},
+        {{kApp, true, L"Work", L"worker", 0}, true, true, L"Work", L"worker", FALSE},           // exact case
+        {{kApp, true, L"Notes", nullptr, 0}, true, false, L"Notes", L"", FALSE},                // no class
+        {{kShell, true, L"Owner", L"Dialog", kOk}, true, true, L"Owner", L"Dialog", TRUE},
+        {{kOtherShell, true, L"Owner", L"Dialog", kOk}, true, true, L"Owner", L"Dialog", TRUE},
+        {{kShell, true, L"Owner", L"Dialog", 0}, true, false, L"Owner", L"Dialog", TRUE},
+        {{kShell, true, L"Owner", L"Dialog", kOk}, false, false, L"Owner", L"Dialog", FALSE},  // no flag asked
+    };
+    for (const Case& c : cases) {
+        wchar_t title[kTaskTextCapacity] = L"x";
+        wchar_t cls[kTaskTextCapacity] = L"x";
+        BOOL flag = 2;
+        bool task = TaskDecisionFor(c.facts, shells, title, cls, c.wantShellFlag ? &flag : nullptr);
+        const std::string label = std::to_string(&c - cases);
+        EXPECT_EQ(task, c.task) << label;
+        EXPECT_STREQ(title, c.title) << label;
+        EXPECT_STREQ(cls, c.cls) << label;
+        if (c.wantShellFlag) {
+            EXPECT_EQ(flag, c.shellFlag) << label;
+        }
+    }
+}
+
+TEST(TaskAdd, DialogsSameTitlesBookwinAndTheRowLimit)
+{
+    TaskRows table;
+    std::memset(&table, 0, sizeof(table));
+    auto add = [&](const wchar_t* title, const wchar_t* cls) {
+        TaskEntry& row = table.rows[table.count++];
+        wcscpy(row.title, title);
+        wcscpy(row.className, cls);
+    };
+    add(L"Notes", L"NotesClass");
+    add(L"Book", L"BOOKWIN");
+    add(L"Confirm", L"Dialog");
+
+    struct Case { const wchar_t* title; const wchar_t* cls; TaskAddAction action; int row; } cases[] = {
+        {L"Notes", L"Dialog", TaskAddAction::ReplaceWindow, 0},   // a dialog of a listed application
+        {L"Other", L"Dialog", TaskAddAction::Add, 3},
+        {L"Notes", L"NotesClass", TaskAddAction::Add, 3},         // same class, same title: its own line
+        {L"Notes", L"Viewer", TaskAddAction::Skip, -1},           // same title, another class
+        {L"Book", L"BOOKWIN", TaskAddAction::Skip, -1},
+        {L"Confirm", L"App", TaskAddAction::Skip, -1},            // the listed dialog's class differs
+        {L"notes", L"Viewer", TaskAddAction::Add, 3},             // titles compare exactly
+    };
+    for (const Case& c : cases) {
+        TaskAddDecision d = TaskAddDecisionFor(table, c.title, c.cls);
+        EXPECT_EQ(d.action, c.action) << (&c - cases);
+        if (c.action != TaskAddAction::Skip) {
+            EXPECT_EQ(d.row, c.row) << (&c - cases);
+        }
+    }
+
+    while (table.count < kTaskTableRows)
+        add(L"Filler", L"FillerClass");
+    EXPECT_EQ(TaskAddDecisionFor(table, L"Twenty-sixth", L"App").action, TaskAddAction::Skip);
+    EXPECT_EQ(TaskRowOfCommand(kFirstTaskCommand + 3), -1) << "rows of the table filled here are not the bar's";
+}
+
+TEST(CloseMark, TheLastTwentyPixelsTimesTheScaleUpToTheRightEdge)
+{
+    MenuTap tap = {{0, 0, 150, 200}, 0, 9};
+    struct Case { int x; int scale; bool onMark; } cases[] = {
+        {130, 1, true}, {129, 1, false}, {150, 1, true}, {151, 1, false},
+        {110, 2, true}, {109, 2, false}, {150, 2, true},
+    };
+    for (const Case& c : cases) {
+        tap.x = c.x;
+        EXPECT_EQ(IsOnCloseMark(tap, c.scale), c.onMark) << c.x << " at scale " << c.scale;
+    }
+    EXPECT_FALSE(IsOnCloseMark(MenuTap{{0, 0, 0, 0}, 1, 0}, 1)) << "the record of a menu without a release";
+}
+
+TEST(CloseRules, OneTaskTakesItsDialogsButNotItsTwinsAndDialogsGoFirst)
+{
+    HWND row = reinterpret_cast<HWND>(0x100);
+    HWND other = reinterpret_cast<HWND>(0x200);
+    EXPECT_TRUE(KeptForClosingOne(row, L"Notes", L"NotesClass", row, L"Notes", L"NotesClass"));
+    EXPECT_TRUE(KeptForClosingOne(other, L"Notes", L"Dialog", row, L"Notes", L"NotesClass"));
+    EXPECT_FALSE(KeptForClosingOne(other, L"Notes", L"NotesClass", row, L"Notes", L"NotesClass"));
+    EXPECT_FALSE(KeptForClosingOne(other, L"Other", L"Dialog", row, L"Notes", L"NotesClass"));
+
+    const bool expected[kClosePasses][2] = {{false, true}, {true, true}, {false, true}, {true, true}};
+    for (int pass = 0; pass < kClosePasses; ++pass) {
+        EXPECT_EQ(InPassList(pass, false), expected[pass][0]) << pass;
+        EXPECT_EQ(InPassList(pass, true), expected[pass][1]) << pass;
+    }
+}
+
+TEST(TaskIcon, ThePoutlookRule)
+{
+    struct Case { const wchar_t* path; const wchar_t* cls; TaskIconSource source; const wchar_t* after; } cases[] = {
+        {L"\\Windows\\notes.exe", L"Calendar", TaskIconSource::ShellIconOfFile, L"\\Windows\\notes.exe"},
+        {L"\\Windows\\poutlook.exe", L"Contacts", TaskIconSource::ShellIconOfFile, L"\\Windows\\poutlook.exe"},
+        {L"\\Windows\\poutlook.exe", L"Calendar", TaskIconSource::ShellIconOfFile, L"\\Windows\\calendar.exe"},
+        {L"\\Windows\\poutlook.exe", L"Tasks", TaskIconSource::WindowSmallIcon, L"\\Windows\\poutlook.exe"},
+        {L"\\Windows\\Poutlook.exe", L"Tasks", TaskIconSource::ShellIconOfFile, L"\\Windows\\Poutlook.exe"},
+    };
+    for (const Case& c : cases) {
+        wchar_t path[kTaskIconPathCapacity];
+        wcscpy(path, c.path);
+        EXPECT_EQ(TaskIconSourceFor(path, kTaskIconPathCapacity, c.cls), c.source) << (&c - cases);
+        EXPECT_STREQ(path, c.after);
+    }
+    // The calendar's name never runs past the buffer.
+    wchar_t small[12] = L"a\\poutlook";
+    EXPECT_EQ(TaskIconSourceFor(small, 12, L"Calendar"), TaskIconSource::ShellIconOfFile);
+    EXPECT_EQ(small[11], L'\0');
+}
