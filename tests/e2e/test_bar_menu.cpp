@@ -46,8 +46,6 @@ TEST(BarMenu, TasksTopmostFirstAboveTheCommandsAndTheTodayScreenNeverListed)
     EXPECT_EQ(std::vector<IconLook>(looks.begin() + 3, looks.end()), commands);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(HasCloseMark(b.device, menu.lines[static_cast<size_t>(i)], b.s), i < 3) << "line " << i;
-    b.device.SavePng(L"menu-three-tasks.png", menu.frame.left > 0 ? RECT{0, 0, b.right, b.device.Screen().cy}
-                                                                  : menu.frame);
 
     // The lowest task line is the window furthest back: Notes comes forward.
     TapLine(b.device, menu, 2, menu.frame.left + 40 * b.s);
