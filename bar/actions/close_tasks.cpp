@@ -105,22 +105,24 @@ bool InPassList(int pass, bool dialog)
     return dialog || pass % 2 == 1;
 }
 
+int NextClosePass(int pass, bool overflowed, int* repeats)
+{
+    if (!overflowed || *repeats >= kClosePassRepeats)
+        return pass + 1;
+    ++*repeats;
+    return pass;
+}
+
 void CloseTaskWindows(CloseMode mode, int index)
 {
     if (mode == CloseMode::One && (index < 0 || index >= TaskTable.count))
         return;
     HWND spared = mode == CloseMode::AllExceptActive ? GetForegroundWindow() : nullptr;
-    // A pass whose list overflowed runs again once its windows are gone, so that
-    // the windows past the 25th are closed too; the bound keeps windows that
-    // survive everything from holding the bar.
     int repeats = 0;
-    for (int pass = 0; pass < kClosePasses; ++pass) {
+    for (int pass = 0; pass < kClosePasses;) {
         const PassList list = CollectPass(pass, mode, index, spared);
         RunPass(list);
-        if (list.overflowed && repeats < 2 * kClosePasses) {
-            ++repeats;
-            --pass;
-        }
+        pass = NextClosePass(pass, list.overflowed, &repeats);
     }
     if (mode == CloseMode::All)
         BringTodayScreenForward();

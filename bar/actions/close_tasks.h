@@ -6,6 +6,8 @@ enum class CloseMode { All, AllExceptActive, One };
 
 constexpr int kClosePassListSize = 25;
 constexpr int kClosePasses = 4;
+// How often in all a pass may run again because its list overflowed.
+constexpr int kClosePassRepeats = 8;
 
 // Closes the chosen tasks in four passes (dialogs first, then everything, twice);
 // index is the TaskTable row in mode One, else -1. Close All ends with the Today
@@ -19,6 +21,12 @@ bool KeptForClosingOne(HWND window, const wchar_t* title, const wchar_t* classNa
 
 // Whether a kept window goes into the pass list of pass (even passes: dialogs only).
 bool InPassList(int pass, bool dialog);
+
+// The pass after pass. A pass whose list overflowed runs again once its windows
+// are gone, so that the windows past the 25th are closed too; *repeats counts
+// those runs and its bound keeps windows that survive everything from holding
+// the bar for ever.
+int NextClosePass(int pass, bool overflowed, int* repeats);
 
 // The gentle close: IDOK to a dialog, else the system taskbar's close/OK place.
 void PressTaskbarCloseButton(HWND window);

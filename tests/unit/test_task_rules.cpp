@@ -125,6 +125,17 @@ TEST(CloseRules, OneTaskTakesItsDialogsButNotItsTwinsAndDialogsGoFirst)
     }
 }
 
+TEST(CloseRules, AnOverflowingPassRunsAgainUpToTheBound)
+{
+    int repeats = 0;
+    EXPECT_EQ(NextClosePass(1, false, &repeats), 2);
+    EXPECT_EQ(NextClosePass(1, true, &repeats), 1);
+    EXPECT_EQ(repeats, 1);
+    repeats = kClosePassRepeats;
+    EXPECT_EQ(NextClosePass(3, true, &repeats), 4) << "windows that never close do not hold the bar";
+    EXPECT_EQ(repeats, kClosePassRepeats);
+}
+
 TEST(TaskIcon, ThePoutlookRule)
 {
     struct Case { const wchar_t* path; const wchar_t* cls; TaskIconSource source; const wchar_t* after; } cases[] = {
