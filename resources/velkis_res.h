@@ -4,6 +4,13 @@
 #define IDD_VOLUME_POPUP   110
 #define IDD_BATTERY_POPUP  112
 
+// Controls of the volume popup.
+#define IDC_VOLUME_SLIDER  1001
+#define IDC_SOUND_ON       1003
+#define IDC_SOUND_OFF      1004
+#define IDC_RINGER_SLIDER  1008
+#define IDC_SOUND_VIBRATE  1009
+
 // Bar menu icons: the close mark at 16 px (scale 1) and 32 px (scale 2), then the
 // pictures of "Turn Off Screen", "Restart", "Shut Down" and "Options...".
 #define IDI_TASK_CLOSE       115

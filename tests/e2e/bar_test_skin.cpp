@@ -12,8 +12,10 @@ constexpr COLORREF kKey = RGB(255, 0, 255);
 void Put16(std::string& s, unsigned v) { s += char(v & 0xFF); s += char((v >> 8) & 0xFF); }
 void Put32(std::string& s, unsigned v) { Put16(s, v & 0xFFFF); Put16(s, v >> 16); }
 
-// A 24-bit BMP of one colour with a key-coloured top-left pixel.
-std::string Bmp(int width, int height, COLORREF body, bool keyCorner = true)
+// A 24-bit BMP of one colour with a key-coloured top-left pixel; columns from
+// keyLeft on (or rows from keyTop on, counted from the top) have colour key instead.
+std::string Bmp(int width, int height, COLORREF body, bool keyCorner = true, COLORREF key = kKey, int keyLeft = -1,
+                int keyTop = -1)
 {
     int stride = (width * 3 + 3) & ~3;
     std::string s;
@@ -34,7 +36,9 @@ std::string Bmp(int width, int height, COLORREF body, bool keyCorner = true)
     Put32(s, 0);
     for (int row = height - 1; row >= 0; --row) {   // bottom-up
         for (int x = 0; x < width; ++x) {
-            COLORREF c = (keyCorner && row == 0 && x == 0) ? kKey : body;
+            bool keyed = (keyCorner && row == 0 && x == 0) || (keyLeft >= 0 && x >= keyLeft) ||
+                         (keyTop >= 0 && row >= keyTop);
+            COLORREF c = keyed ? key : body;
             s += char(GetBValue(c));
             s += char(GetGValue(c));
             s += char(GetRValue(c));
@@ -62,6 +66,7 @@ const char kSkin[] =
     "Signal0 Normal=signal.bmp\nSignal0 Pressed=signal.bmp\nSignal1 Normal=signal.bmp\nSignal1 Pressed=signal.bmp\n"
     "Signal2 Normal=signal.bmp\nSignal2 Pressed=signal.bmp\nSignal3 Normal=signal.bmp\nSignal3 Pressed=signal.bmp\n"
     "Signal4 Normal=signal.bmp\nSignal4 Pressed=signal.bmp\n"
+    "[Volume image]\nVolume=popup_volume.bmp\n[Battery image]\nBattery=popup_battery.bmp\n"
     "[Title Font]\nName=Tahoma\nSize=9\nStyle=1\nColor=65280\n"
     "[Timer Font]\nName=Tahoma\nSize=9\nStyle=1\nColor=65535\n"
     "[Dialog Title]\nName=Tahoma\nSize=8\nStyle=0\nColor=0\n";
@@ -83,6 +88,10 @@ bool InstallTestSkin(kit::Device& device, const char* order, const char* display
     bool ok = true;
     for (const Image& image : images)
         ok = device.WriteFile(dir + image.name, Bmp(image.width, 26, image.colour, image.key)) && ok;
+    ok = device.WriteFile(dir + L"popup_battery.bmp", Bmp(kBatteryPopupWidth, kBatteryPopupHeight, kBatteryPopup, false,
+                                                           RGB(0, 0, 0), kBatteryPopupWidth * 3 / 4)) && ok;
+    ok = device.WriteFile(dir + L"popup_volume.bmp", Bmp(kVolumePopupWidth, kVolumePopupHeight, kVolumePopup, false, kKey,
+                                                          -1, kVolumePopupHeight / 2)) && ok;
     ok = device.WriteFile(dir + L"test.skin", kSkin) && ok;
     std::string config = "[Settings]\nTheme File=\\Program Files\\Velkis\\Themes\\Test\\test.skin\n"
                          "[TopBar Settings]\nOrder=" + std::string(order) + "\nDisplay=" + display + "\n";

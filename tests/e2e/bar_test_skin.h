@@ -22,6 +22,14 @@ constexpr COLORREF kHome = RGB(100, 100, 0);
 constexpr COLORREF kConnection = RGB(0, 100, 100);
 constexpr COLORREF kDisconnect = RGB(100, 0, 100);
 constexpr COLORREF kTitleText = RGB(0, 255, 0);
+// Popup images: the battery image's right quarter is black (transparent there),
+// the volume image's lower half magenta (transparent there).
+constexpr COLORREF kBatteryPopup = RGB(200, 180, 160);
+constexpr COLORREF kVolumePopup = RGB(160, 180, 200);
+constexpr int kBatteryPopupWidth = 200;
+constexpr int kBatteryPopupHeight = 180;
+constexpr int kVolumePopupWidth = 80;
+constexpr int kVolumePopupHeight = 168;
 
 // Pixel widths at scale 1 (the skin is HiRes 0, so a scale-2 screen doubles them).
 constexpr int kStartWidth = 26;

@@ -1,0 +1,11 @@
+// Drawing shared by the two popups: the skin's image and the Dialog Title text.
+#pragma once
+#include <windows.h>
+#include "bar/config/skin.h"
+
+// Copies the whole image stretched to target, leaving out every pixel of colour key.
+void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF key);
+
+// Draws text on one line from r's top edge, left- or right-aligned (DT_LEFT or
+// DT_RIGHT), in the Dialog Title font and colour over a transparent background.
+void DrawPopupText(HDC dc, const wchar_t* text, const RECT& r, UINT align);

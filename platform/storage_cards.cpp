@@ -1,0 +1,28 @@
+// Storage-card enumeration through note_prj.dll, loaded when asked.
+#include "platform/storage_cards.h"
+#include "platform/flash_card_api.h"
+#include "platform/scoped_win.h"
+
+std::vector<std::wstring> StorageCardFolders()
+{
+    std::vector<std::wstring> folders;
+    ScopedModule library(LoadLibraryW(kFlashCardLibrary));
+    if (!library.get())
+        return folders;
+    auto findFirst = reinterpret_cast<FindFirstFlashCardProc>(
+        reinterpret_cast<void*>(GetProcAddress(library.get(), MAKEINTRESOURCEA(kFindFirstFlashCardOrdinal))));
+    auto findNext = reinterpret_cast<FindNextFlashCardProc>(
+        reinterpret_cast<void*>(GetProcAddress(library.get(), MAKEINTRESOURCEA(kFindNextFlashCardOrdinal))));
+    if (!findFirst || !findNext)
+        return folders;
+    FlashCardFindData found = {};
+    HANDLE search = findFirst(&found);
+    if (search == INVALID_HANDLE_VALUE)
+        return folders;
+    // A name is read only up to the record's end, terminated or not.
+    do {
+        folders.emplace_back(found.fileName, wcsnlen(found.fileName, kFlashCardNameCapacity));
+        found = FlashCardFindData{};
+    } while (findNext(search, &found));
+    return folders;
+}
