@@ -32,5 +32,5 @@ extern HWND lastForegroundWindow;   // bar/core/bar_window.cpp (AdoptForegroundW
 extern bool ignoreTap;              // bar/core/stylus.cpp
 // When the last menu loop ended (message time), 0 when no press has come since.
 extern DWORD menuClosedTime;        // bar/core/stylus.cpp
-extern HWND volumePopupWindow;      // bar/status/popups.cpp, while the popup is open
-extern HWND batteryPopupWindow;     // bar/status/popups.cpp, while the popup is open
+extern HWND volumePopupWindow;      // bar/status/volume_popup.cpp, while the popup is open
+extern HWND batteryPopupWindow;     // bar/status/battery_popup.cpp, while the popup is open

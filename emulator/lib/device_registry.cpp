@@ -1,5 +1,6 @@
 // Clean registry keys per device and default device state.
 #include "emulator/lib/device_registry.h"
+#include "emulator/lib/sound_settings.h"
 #include <windows.h>
 
 namespace emu {
@@ -13,12 +14,13 @@ void ClearDeviceRegistry()
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kDeviceStateKey);
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, kShellKey);
     RegDeleteTreeW(HKEY_CURRENT_USER, kShellKey);
+    ClearSoundSettings();
 }
 
 bool ResetDeviceRegistry(const DeviceState& state)
 {
     ClearDeviceRegistry();
-    return WriteDeviceState(state);
+    return ResetSoundSettings() && WriteDeviceState(state);
 }
 
 void EnsureDeviceState()

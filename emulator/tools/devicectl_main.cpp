@@ -5,6 +5,9 @@
 //   reset              soft-resets the device
 //   wait               returns when the shell has gone (the device screen closed)
 //   metrics            prints the screen size and density the device sees
+//   tap-button KEY     taps the bar's button that shows the skin image KEY
+//                      ("Volume Normal"), as the stylus would
+#include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_install.h"
 #include "emulator/lib/device_paths.h"
 #include "emulator/lib/device_processes.h"
@@ -94,6 +97,28 @@ int Metrics()
     return 0;
 }
 
+int TapButton(int argc, wchar_t** argv)
+{
+    // The bar may still be starting: its window and first paint come within seconds.
+    HWND bar = nullptr;
+    POINT centre;
+    bool found = false;
+    for (DWORD start = GetTickCount(); argc >= 3 && !found && GetTickCount() - start < 10000; Sleep(100)) {
+        HWND taskbar = FindWindowW(emu::kTaskbarClass, nullptr);
+        bar = taskbar ? FindWindowExW(taskbar, nullptr, L"VelkisClass", nullptr) : nullptr;
+        found = bar && emu::FindBarButton(argv[2], &centre);
+    }
+    if (!found) {
+        std::fwprintf(stderr, L"devicectl tap-button: no bar button shows %ls\n", argc < 3 ? L"" : argv[2]);
+        return 1;
+    }
+    ScreenToClient(bar, &centre);
+    LPARAM point = MAKELPARAM(centre.x, centre.y);
+    PostMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(bar, WM_LBUTTONUP, 0, point);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -105,6 +130,7 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"reset") return RequestDeviceReset() ? 0 : 1;
     if (command == L"wait") return Wait();
     if (command == L"metrics") return Metrics();
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics\n");
+    if (command == L"tap-button") return TapButton(argc, argv);
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY\n");
     return 2;
 }

@@ -9,6 +9,8 @@ using namespace bartest;
 namespace {
 
 constexpr const char* kBatteryOnly = "0001000";   // Display: battery/memory alone
+constexpr COLORREF kUsageFrame = RGB(0, 128, 255);
+constexpr COLORREF kUsageFill = RGB(38, 245, 38);
 
 // Two cards; memory three quarters used, storage one quarter used.
 kit::DeviceOptions TwoCards()
@@ -25,7 +27,11 @@ kit::DeviceOptions TwoCards()
 HWND OpenBattery(BarDevice& b)
 {
     b.device.Tap(b.bar, b.right - kBatteryWidth * b.s / 2, 13 * b.s);
-    return b.device.WaitForWindow(L"#32770", L"Battery/Memory");
+    HWND popup = b.device.WaitForWindow(L"#32770", L"Battery/Memory");
+    // Shown once its initialisation is over.
+    if (popup && !Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
+        return nullptr;
+    return popup;
 }
 
 } // namespace
@@ -44,7 +50,64 @@ TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCards)
     EXPECT_EQ(r.right - r.left, kBatteryPopupWidth * s);
     EXPECT_EQ(r.bottom - r.top, 165 * s);
     EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == popup; }, 3000));
-    COLORREF seen = WaitForPixel(b.device, 150 * s, 32 * s, kBatteryPopup);
-    EXPECT_TRUE(Near(seen, kBatteryPopup)) << std::hex << seen;
-    b.device.SavePng(L"battery_popup.png", RECT{0, 0, b.right, 26 * s + 200 * s});
+}
+
+TEST(BatteryPopup, UsageBarFrameAndFillAtThreeQuartersUsed)
+{
+    BarDevice b(TwoCards(), kFullOrder, kBatteryOnly);
+    ASSERT_TRUE(b.bar);
+    HWND popup = OpenBattery(b);
+    ASSERT_TRUE(popup);
+    int s = b.s;
+    POINT origin{0, 0};
+    ClientToScreen(popup, &origin);
+    // The memory bar's line runs from 50 to 65 (x 5 to 195); its frame from 52 to
+    // 63; the fill from x 6 to 6 + 3/4 of the 188 inside, and rows 53 to 62.
+    int fillRight = 6 * s + (188 * s) * 3 / 4;
+    auto at = [&](int x, int y) { return b.device.Pixel(origin.x + x, origin.y + y); };
+    ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 7 * s, origin.y + 58 * s, kUsageFill), kUsageFill));
+    EXPECT_TRUE(Near(at(100 * s, 52 * s), kUsageFrame));
+    EXPECT_TRUE(Near(at(100 * s, 63 * s), kUsageFrame));
+    EXPECT_TRUE(Near(at(5 * s, 58 * s), kUsageFrame));
+    EXPECT_TRUE(Near(at(195 * s, 58 * s), kUsageFrame));
+    EXPECT_TRUE(Near(at(fillRight - 1, 58 * s), kUsageFill));
+    EXPECT_TRUE(Near(at(fillRight + 1, 58 * s), kBatteryPopup));
+    EXPECT_TRUE(Near(at(fillRight - 1, 53 * s), kUsageFill));
+    EXPECT_TRUE(Near(at(fillRight - 1, 62 * s), kUsageFill));
+    // The image's black quarter is left out: the frame runs over what lies behind.
+    EXPECT_FALSE(Near(at(180 * s, 45 * s), RGB(0, 0, 0)));
+}
+
+TEST(BatteryPopup, ATapOnTheBarOnlyClosesItAndTheNextOneOpensItAgain)
+{
+    BarDevice b(TwoCards(), kFullOrder, "0101000");   // home and battery/memory
+    ASSERT_TRUE(b.bar);
+    // An application in front: closing the popup hands the foreground back to it.
+    ASSERT_TRUE(OpenForegroundApp(b.device, L"App"));
+    ASSERT_TRUE(OpenBattery(b));
+    int homeX = b.right - (kBatteryWidth + kHomeWidth / 2) * b.s;
+    b.device.Tap(b.bar, homeX, 13 * b.s);
+    EXPECT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Battery/Memory", 3000));
+    Sleep(300);
+    EXPECT_NE(GetForegroundWindow(), b.device.Today());
+    // The second tap on the battery button closes it and opens nothing.
+    ASSERT_TRUE(OpenBattery(b));
+    b.device.Tap(b.bar, b.right - kBatteryWidth * b.s / 2, 13 * b.s);
+    EXPECT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Battery/Memory", 3000));
+    Sleep(300);
+    EXPECT_FALSE(FindWindowW(L"#32770", L"Battery/Memory"));
+    EXPECT_TRUE(OpenBattery(b));
+}
+
+TEST(BatteryPopup, AnotherApplicationInFrontClosesItWithinOneTick)
+{
+    BarDevice b(TwoCards(), kFullOrder, kBatteryOnly);
+    ASSERT_TRUE(b.bar);
+    ASSERT_TRUE(OpenBattery(b));
+    HWND app = OpenForegroundApp(b.device, L"App");
+    ASSERT_TRUE(app);
+    DWORD start = GetTickCount();
+    EXPECT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Battery/Memory", 3000));
+    // One tick is 400 ms before the first reload; allow for a loaded machine.
+    EXPECT_LT(GetTickCount() - start, 1500u);
 }
