@@ -1,12 +1,27 @@
-// Physical memory from the global memory status.
+// Physical memory: the emulated device's values, or the global memory status on a desktop.
 #include "platform/memory_status.h"
+#include "platform/emulated/device_state.h"
+
+namespace {
+
+PhysicalMemory Bounded(ULONGLONG total, ULONGLONG available)
+{
+    return PhysicalMemory{total, available < total ? available : total};
+}
+
+} // namespace
 
 PhysicalMemory ReadPhysicalMemory()
 {
+    ULONGLONG total = 0;
+    ULONGLONG available = 0;
+    if (ReadDeviceQword(device_value::MemoryTotal, &total)) {
+        ReadDeviceQword(device_value::MemoryFree, &available);
+        return Bounded(total, available);
+    }
     MEMORYSTATUSEX status = {};
     status.dwLength = sizeof(status);
     if (!GlobalMemoryStatusEx(&status))
         return PhysicalMemory{0, 0};
-    ULONGLONG available = status.ullAvailPhys < status.ullTotalPhys ? status.ullAvailPhys : status.ullTotalPhys;
-    return PhysicalMemory{status.ullTotalPhys, available};
+    return Bounded(status.ullTotalPhys, status.ullAvailPhys);
 }

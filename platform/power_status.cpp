@@ -1,8 +1,12 @@
-// Battery charge from the system power status.
+// Battery charge: the emulated device's value, or the system power status on a desktop.
 #include "platform/power_status.h"
+#include "platform/emulated/device_state.h"
 
 BYTE MainBatteryLifePercent()
 {
+    DWORD percent = 255;
+    if (ReadDeviceDword(device_value::BatteryPercent, &percent))
+        return percent > 255 ? 255 : static_cast<BYTE>(percent);
     SYSTEM_POWER_STATUS status = {};
     if (!GetSystemPowerStatus(&status))
         return 255;

@@ -1,12 +1,11 @@
 // Storage-card enumeration through note_prj.dll, loaded when asked.
 #include "platform/storage_cards.h"
-#include "platform/flash_card_api.h"
 #include "platform/scoped_win.h"
 
 std::vector<std::wstring> StorageCardFolders()
 {
     std::vector<std::wstring> folders;
-    ScopedModule library(LoadLibraryW(kFlashCardLibrary));
+    ScopedModule library(LoadLibraryW(kFlashCardDll));
     if (!library.get())
         return folders;
     auto findFirst = reinterpret_cast<FindFirstFlashCardProc>(
@@ -17,7 +16,7 @@ std::vector<std::wstring> StorageCardFolders()
         return folders;
     FlashCardFindData found = {};
     HANDLE search = findFirst(&found);
-    if (search == INVALID_HANDLE_VALUE)
+    if (search == INVALID_HANDLE_VALUE || !search)
         return folders;
     // A name is read only up to the record's end, terminated or not.
     do {

@@ -54,7 +54,9 @@ RECT TemplatePlace(Device& device, int id)
 
 DWORD DeviceVolume()
 {
-    return ReadDeviceDword(device_value::WaveVolume, 0xDEADBEEF);
+    DWORD volume = 0xDEADBEEF;
+    ReadDeviceDword(device_value::WaveVolume, &volume);
+    return volume;
 }
 
 struct VolumeDevice : BarDevice {
@@ -230,6 +232,9 @@ TEST(VolumePopup, WithoutAPhoneOneSliderAndTheRingerIsNeverTouched)
 
     v.Choose(kOff);
     ASSERT_TRUE(v.Close());
+    // The bar shows mute at once, not at its next status tick.
+    int x = v.right - kMuteWidth * v.s / 2;
+    EXPECT_TRUE(Near(WaitForPixel(v.device, x, 13 * v.s, kMute, 1000), kMute));
     EXPECT_EQ(SoundDword(kOverridesKey, L"Mode"), 2u);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Ringer"), 0x99999999u);
     EXPECT_EQ(SoundDword(kRingKey, L"InitVol"), 5u);
