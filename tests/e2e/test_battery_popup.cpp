@@ -36,7 +36,7 @@ HWND OpenBattery(BarDevice& b)
 
 } // namespace
 
-TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCards)
+TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCardsWithItsUsageBars)
 {
     BarDevice b(TwoCards(), kFullOrder, kBatteryOnly);
     ASSERT_TRUE(b.bar);
@@ -50,15 +50,7 @@ TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCards)
     EXPECT_EQ(r.right - r.left, kBatteryPopupWidth * s);
     EXPECT_EQ(r.bottom - r.top, 165 * s);
     EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == popup; }, 3000));
-}
 
-TEST(BatteryPopup, UsageBarFrameAndFillAtThreeQuartersUsed)
-{
-    BarDevice b(TwoCards(), kFullOrder, kBatteryOnly);
-    ASSERT_TRUE(b.bar);
-    HWND popup = OpenBattery(b);
-    ASSERT_TRUE(popup);
-    int s = b.s;
     POINT origin{0, 0};
     ClientToScreen(popup, &origin);
     // The memory bar's line runs from 50 to 65 (x 5 to 195); its frame from 52 to
