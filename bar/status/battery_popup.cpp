@@ -17,8 +17,9 @@ namespace {
 constexpr COLORREF kBatteryImageKey = RGB(0, 0, 0);
 constexpr size_t kValueCapacity = 40;
 
-// The text rectangle, laid out anew on every paint.
+// The text rectangle, laid out anew on every paint, and the popup's width.
 RECT textRect = {};
+int popupWidth = 0;
 
 void PlaceBatteryPopup(HWND dialog, int width)
 {
@@ -30,10 +31,11 @@ void PlaceBatteryPopup(HWND dialog, int width)
 
 INT_PTR OnInitDialog(HWND dialog)
 {
-    const SkinImage& image = skinImages.batteryPopup;
+    SIZE size = PopupSize(dialog, skinImages.batteryPopup);
     SetWindowTextW(dialog, L"Battery/Memory");
-    textRect = RECT{0, 0, image.width * ImageScale, image.height * ImageScale};
-    PlaceBatteryPopup(dialog, image.width * ImageScale);
+    textRect = RECT{0, 0, size.cx, size.cy};
+    popupWidth = size.cx;
+    PlaceBatteryPopup(dialog, popupWidth);
     batteryPopupWindow = dialog;
     SetForegroundWindow(dialog);
     return TRUE;
@@ -47,38 +49,45 @@ void NextLine()
     textRect.bottom += step;
 }
 
-void DrawUsageBar(HDC dc, ULONGLONG total, ULONGLONG free)
+// The frame pen and fill brush of one paint, and the context they draw on.
+struct BarPainter {
+    HDC dc;
+    HPEN frame;
+    HBRUSH fill;
+};
+
+void DrawUsageBar(const BarPainter& painter, ULONGLONG total, ULONGLONG free)
 {
     UsageBar bar = UsageBarFor(textRect, ScaleFactor, total, free);
-    ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kUsageFrameColour));
     {
-        ScopedSelectObject selected(dc, pen.get());
+        ScopedSelectObject selected(painter.dc, painter.frame);
         const RECT& f = bar.frame;
-        MoveToEx(dc, f.left, f.bottom, nullptr);
-        LineTo(dc, f.left, f.top);
-        LineTo(dc, f.right, f.top);
-        LineTo(dc, f.right, f.bottom);
-        LineTo(dc, f.left, f.bottom);
+        MoveToEx(painter.dc, f.left, f.bottom, nullptr);
+        LineTo(painter.dc, f.left, f.top);
+        LineTo(painter.dc, f.right, f.top);
+        LineTo(painter.dc, f.right, f.bottom);
+        LineTo(painter.dc, f.left, f.bottom);
     }
-    ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(kUsageFillColour));
     if (bar.fill.right > bar.fill.left)
-        FillRect(dc, &bar.fill, fill.get());
+        FillRect(painter.dc, &bar.fill, painter.fill);
 }
 
 // A labelled line with a free-space value, then its usage bar on the next line.
-void DrawStore(HDC dc, const wchar_t* label, const FolderSpace& space)
+void DrawStore(const BarPainter& painter, const wchar_t* label, const FolderSpace& space)
 {
+    HDC dc = painter.dc;
     wchar_t value[kValueCapacity];
     NextLine();
     DrawPopupText(dc, label, textRect, DT_LEFT);
     FormatFreeMegabytes(space.totalFree, value, kValueCapacity);
     DrawPopupText(dc, value, textRect, DT_RIGHT);
     NextLine();
-    DrawUsageBar(dc, space.total, space.totalFree);
+    DrawUsageBar(painter, space.total, space.totalFree);
 }
 
-void DrawValues(HDC dc, int width)
+void DrawValues(const BarPainter& painter, int width)
 {
+    HDC dc = painter.dc;
     int s = ScaleFactor;
     textRect = RECT{5 * s, 0, width - 5 * s, 20 * s};
     DrawPopupText(dc, L"Battery/Memory", textRect, DT_LEFT);
@@ -96,25 +105,26 @@ void DrawValues(HDC dc, int width)
     FormatFreeMegabytes(memory.available, value, kValueCapacity);
     DrawPopupText(dc, value, textRect, DT_RIGHT);
     NextLine();
-    DrawUsageBar(dc, memory.total, memory.available);
+    DrawUsageBar(painter, memory.total, memory.available);
 
-    DrawStore(dc, L"Internal Storage", FreeSpaceOfFolder(nullptr));
+    DrawStore(painter, L"Internal Storage", FreeSpaceOfFolder(nullptr));
     for (const std::wstring& card : StorageCardFolders()) {
         if (card.empty())
             continue;
         std::wstring folder = L"\\" + card;
-        DrawStore(dc, card.c_str(), FreeSpaceOfFolder(folder.c_str()));
+        DrawStore(painter, card.c_str(), FreeSpaceOfFolder(folder.c_str()));
     }
 }
 
 INT_PTR OnPaint(HWND dialog)
 {
+    ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(kUsageFillColour));
+    ScopedGdiObject<HPEN> frame(CreatePen(PS_SOLID, 1, kUsageFrameColour));
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
     const SkinImage& image = skinImages.batteryPopup;
-    int width = image.width * ImageScale;
-    DrawPopupImage(dc, image, RECT{0, 0, width, image.height * ImageScale}, kBatteryImageKey);
-    DrawValues(dc, width);
+    DrawPopupImage(dc, image, RECT{0, 0, image.width * ImageScale, image.height * ImageScale}, kBatteryImageKey);
+    DrawValues(BarPainter{dc, frame.get(), fill.get()}, popupWidth);
     EndPaint(dialog, &paint);
     return TRUE;
 }

@@ -1,7 +1,16 @@
-// Skin image and Dialog Title text for the popups' paint handlers.
+// Size, skin image and Dialog Title text for the popups.
 #include "bar/status/popup_paint.h"
 #include "bar/config/fonts.h"
 #include "platform/scoped_win.h"
+
+SIZE PopupSize(HWND dialog, const SkinImage& image)
+{
+    if (image.bitmap && image.width > 0 && image.height > 0)
+        return SIZE{image.width * ImageScale, image.height * ImageScale};
+    RECT r;
+    GetWindowRect(dialog, &r);
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
 
 void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF key)
 {

@@ -1,7 +1,12 @@
-// Drawing shared by the two popups: the skin's image and the Dialog Title text.
+// Shared by the two popups: their size from the skin's image, the image and the Dialog Title text.
 #pragma once
 #include <windows.h>
 #include "bar/config/skin.h"
+
+// The popup's size: the skin image's times ImageScale, or the dialog's own size
+// from its template when the skin has no such image (a popup never shrinks to
+// nothing while it holds the foreground).
+SIZE PopupSize(HWND dialog, const SkinImage& image);
 
 // Copies the whole image stretched to target, leaving out every pixel of colour key.
 void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF key);

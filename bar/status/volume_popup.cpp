@@ -72,11 +72,11 @@ INT_PTR OnInitDialog(HWND dialog)
 {
     SetForegroundWindow(dialog);
     volumePopupWindow = dialog;
-    const SkinImage& image = skinImages.volumePopup;
+    SIZE size = PopupSize(dialog, skinImages.volumePopup);
     if (!PhoneEdition)
         LayOutWithoutPhone(dialog);
     SetWindowTextW(dialog, L"Volume");
-    MoveWindow(dialog, 100 * ScaleFactor, 26 * ScaleFactor, image.width * ImageScale, image.height * ImageScale, TRUE);
+    MoveWindow(dialog, 100 * ScaleFactor, 26 * ScaleFactor, size.cx, size.cy, TRUE);
     for (int id : {IDC_VOLUME_SLIDER, IDC_RINGER_SLIDER}) {
         SendMessageW(Control(dialog, id), TBM_SETRANGE, FALSE, MAKELPARAM(0, kVolumeSteps));
         SendMessageW(Control(dialog, id), TBM_SETLINESIZE, 0, 1);

@@ -103,3 +103,17 @@ TEST(BatteryPopup, AnotherApplicationInFrontClosesItWithinOneTick)
     // One tick is 400 ms before the first reload; allow for a loaded machine.
     EXPECT_LT(GetTickCount() - start, 1500u);
 }
+
+TEST(BatteryPopup, WithoutTheSkinsImageItKeepsItsTemplateWidth)
+{
+    BarDevice b(TwoCards(), kFullOrder, kBatteryOnly, [](Device& device) {
+        device.WriteFile(L"\\Program Files\\Velkis\\Themes\\Test\\popup_battery.bmp", "");
+    });
+    ASSERT_TRUE(b.bar);
+    HWND popup = OpenBattery(b);
+    ASSERT_TRUE(popup);
+    RECT r;
+    GetWindowRect(popup, &r);
+    EXPECT_GE(r.right - r.left, 112 * b.s);   // 112 dialog units are wider than 112 pixels
+    EXPECT_EQ(r.bottom - r.top, 165 * b.s);
+}
