@@ -110,7 +110,9 @@ public:
     // Returns once window's thread has handled what was posted to it before (or
     // runs a modal loop that one of those messages opened). The barrier is a
     // repaint of one pixel of the window, which a thread does only with no posted
-    // message left.
+    // message left. A control that repaints itself at once while handling a press
+    // (a button) passes its own barrier early: settle on its dialog instead, and
+    // wait for the state the input should leave.
     bool Settle(HWND window, DWORD timeoutMs = 3000);
 
     // Events of every sample window this device opened, in order.
