@@ -52,10 +52,6 @@ constexpr DWORD kCaptionOkBit = 0x80000000;
 // last one is in front: tests wait for it instead of for a half-made window.
 constexpr wchar_t kSampleReadyProp[] = L"HHSampleReady";
 
-// Every start of sampleapp.exe, under whatever file name, appends that name and a
-// line feed to this device file (a copy standing in for another program shows so).
-constexpr wchar_t kSampleStartsLog[] = L"\\Windows\\SampleStarts.log";
-
 // The device's root folder is this drive; device paths begin with a backslash.
 constexpr wchar_t kDeviceDrive[] = L"D:";
 

@@ -4,6 +4,7 @@
 
 // The menu window's client rectangle and the last release on it, in its client
 // coordinates. Emptied when a menu opens, so that only a release on that menu counts.
+// Written by menu_tap.cpp only.
 struct MenuTap {
     RECT client;
     int x;

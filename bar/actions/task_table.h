@@ -19,6 +19,7 @@ struct TaskRows {
 };
 
 // Valid from one build of the menu to the next: commands arrive after it closed.
+// Written by BuildBarMenu (cleared) and AddTaskWindow only.
 extern TaskRows TaskTable;
 
 // What one more window does to the table: nothing, take a row's place, or add a row.

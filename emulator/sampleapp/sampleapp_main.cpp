@@ -6,13 +6,10 @@
 // last window. With --log, the current folder, every WM_CLOSE, WM_COMMAND, Ctrl+Q
 // and stylus press is recorded for the tests.
 #include "emulator/lib/command_line.h"
-#include "emulator/lib/device_paths.h"
-#include "emulator/lib/log_file.h"
 #include "emulator/sampleapp/event_log.h"
 #include "emulator/protocol.h"
 #include <windows.h>
 #include <cwchar>
-#include <string>
 #include <set>
 
 namespace {
@@ -155,24 +152,10 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
     return window;
 }
 
-void LogStart()
-{
-    wchar_t path[MAX_PATH] = L"";
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    const wchar_t* name = wcsrchr(path, L'\\');
-    name = name ? name + 1 : path;
-    std::string line;
-    for (const wchar_t* c = name; *c; ++c)
-        line += static_cast<char>(*c < 0x80 ? *c : '?');
-    line += '\n';
-    emu::AppendToLogFile(emu::DevicePath(emu::kSampleStartsLog), line.data(), line.size());
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
-    LogStart();
     std::vector<emu::SampleWindowSpec> wantedWindows;
     std::wstring log;
     if (!emu::ParseSampleArgs(emu::CommandLineArgs(), &wantedWindows, &log) || wantedWindows.empty())

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include "tests/e2e/bar_menu_kit.h"
 #include "tests/kit/device.h"
-#include "emulator/lib/device_paths.h"
 #include "emulator/protocol.h"
 
 using kit::Device;
@@ -101,15 +100,14 @@ TEST(BarCommands, OptionsStartsTheSetupProgramAndNothingWhenItIsMissing)
 {
     BarDevice b("0000010");
     ASSERT_TRUE(b.bar);
-    // A sample application stands in for the setup program and notes its start.
-    const std::wstring setup = b.device.ProgramDir() + L"\\Tormalin.exe";
-    ASSERT_TRUE(CopyFileW((emu::EmulatorDir() + L"\\" + emu::kSampleAppExe).c_str(), setup.c_str(), FALSE));
     Choose(b, 40024);
-    EXPECT_TRUE(Device::WaitUntil([&] {
-        return b.device.ReadFile(emu::kSampleStartsLog).find("Tormalin.exe\n") != std::string::npos;
-    }, 5000));
+    HWND sheet = b.device.WaitForWindow(L"#32770", L"Velkis Option");
+    EXPECT_TRUE(sheet) << "the setup program's sheet";
+    if (sheet)
+        PostMessageW(sheet, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Velkis Option", 5000));
 
-    ASSERT_TRUE(DeleteFileW(setup.c_str()));
+    ASSERT_TRUE(DeleteFileW((b.device.ProgramDir() + L"\\Tormalin.exe").c_str()));
     Choose(b, 40024);
     b.device.Settle(b.bar);
     EXPECT_FALSE(FindWindowW(L"#32770", nullptr)) << "no message of any kind";
