@@ -67,6 +67,12 @@ void COrder::FillList()
     }
 }
 
+// The device's list has no horizontal scroll bar; here the column follows the list.
+void COrder::OnRelayout()
+{
+    ListView_SetColumnWidth(List(), 0, LVSCW_AUTOSIZE_USEHEADER);
+}
+
 bool COrder::OnCommand(WORD id, WORD code)
 {
     if (code != BN_CLICKED || (id != IDC_MOVE_UP && id != IDC_MOVE_DOWN))

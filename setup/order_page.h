@@ -12,6 +12,7 @@ public:
 protected:
     void OnInitPage() override;
     bool OnCommand(WORD id, WORD code) override;
+    void OnRelayout() override;
 
 private:
     HWND List() const;

@@ -98,7 +98,8 @@ void CSetupPage::OnSize()
     if (oneLayout)
         return;
     const int variant = VariantForScreen(variants_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    RelayoutForScreen(module_, window_, variant);
+    if (RelayoutForScreen(module_, window_, variant))
+        OnRelayout();
 }
 
 INT_PTR CSetupPage::OnNotify(const NMHDR& header)

@@ -33,6 +33,8 @@ protected:
     virtual bool OnCommand(WORD, WORD) { return false; }
     // A notification of the page's controls; true when handled.
     virtual bool OnControlNotify(const NMHDR&) { return false; }
+    // The controls have just moved to the screen's variant.
+    virtual void OnRelayout() {}
 
     HINSTANCE module_;
     SetupSettings* settings_ = nullptr;
