@@ -114,7 +114,7 @@ TEST(SetupOrder, MovesAndMarksReachConfigWithSevenRowsWithoutAPhone)
     EXPECT_EQ(ConfigValue(config, "Display"), "0111110");
 }
 
-TEST(SetupOrder, StartWithSystemFollowsTheShortcutFile)
+TEST(SetupOrder, StartWithSystemFollowsTheShortcutAndTheResetStartsTheBar)
 {
     Device device;
     ASSERT_TRUE(device.Ready());
@@ -139,6 +139,9 @@ TEST(SetupOrder, StartWithSystemFollowsTheShortcutFile)
     ASSERT_TRUE(WaitSetupEnd(device, setup));
     const std::string target = "\"D:\\Program Files\\Velkis\\Velkis\"";
     EXPECT_EQ(device.ReadFile(kShortcutPath), std::to_string(target.size()) + "#" + target);
+
+    ASSERT_TRUE(device.Reset());
+    EXPECT_TRUE(device.WaitForWindow(L"VelkisClass", nullptr, device.Taskbar(), 10000));
 }
 
 TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)

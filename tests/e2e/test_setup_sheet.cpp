@@ -153,7 +153,7 @@ TEST(SetupSheet, OkWithARunningBarSendsOneUpdateAfterEveryFile)
     RunOkPath(true, 1);
 }
 
-TEST(SetupSheet, OkMakesTheRealBarShowTheNewOrder)
+TEST(SetupSheet, OptionsOpensTheSheetAndOkMakesTheBarShowTheNewOrder)
 {
     bartest::BarDevice b(bartest::OptionsWithPhone(false), bartest::kFullOrder, "1111111");
     ASSERT_TRUE(b.bar);
@@ -161,15 +161,16 @@ TEST(SetupSheet, OkMakesTheRealBarShowTheNewOrder)
     const int rightmost = b.right - 10 * b.s;
     ASSERT_TRUE(bartest::Near(bartest::WaitForPixel(b.device, rightmost, y, bartest::kClose), bartest::kClose));
 
-    SetupRun setup = StartSetup(b.device);
-    ASSERT_TRUE(setup.sheet);
-    HWND page = WaitForPage(setup.sheet, kStartWithSystem);
+    PostMessageW(b.bar, WM_COMMAND, 40024, 0);   // the bar menu's "Options..."
+    HWND sheet = b.device.WaitForWindow(L"#32770", L"Velkis Option");
+    ASSERT_TRUE(sheet);
+    HWND page = WaitForPage(sheet, kStartWithSystem);
     ASSERT_TRUE(page);
     HWND list = GetDlgItem(page, kList);
     SendKey(list, VK_END);   // "OK/Close" goes before "Menu button"
     SendMessageW(GetDlgItem(page, kMoveUp), BM_CLICK, 0, 0);
-    PressOk(b.device, setup.sheet);
-    ASSERT_TRUE(WaitSetupEnd(b.device, setup));
+    PressOk(b.device, sheet);
+    ASSERT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Velkis Option", 10000));
     EXPECT_EQ(ConfigValue(b.device.ReadFile(kConfigPath), "Order"), "connection,home,volume,battery,clock,close,menu");
     EXPECT_TRUE(bartest::Near(bartest::WaitForPixel(b.device, rightmost, y, bartest::kMenu), bartest::kMenu));
 }
