@@ -90,6 +90,7 @@ void CSetupPage::OnPaint()
     HDC dc = BeginPaint(window_, &paint);
     DrawPageTitle(dc, title_);
     EndPaint(window_, &paint);
+    OnPainted();
 }
 
 void CSetupPage::OnSize()

@@ -35,6 +35,8 @@ protected:
     virtual bool OnControlNotify(const NMHDR&) { return false; }
     // The controls have just moved to the screen's variant.
     virtual void OnRelayout() {}
+    // The title has just been painted.
+    virtual void OnPainted() {}
 
     HINSTANCE module_;
     SetupSettings* settings_ = nullptr;

@@ -1,5 +1,6 @@
 // Helpers of the setup program's end-to-end tests.
 #include "tests/e2e/setup_test_kit.h"
+#include "tests/e2e/bar_test_skin.h"
 #include <commctrl.h>
 
 namespace setuptest {
@@ -26,6 +27,17 @@ HWND WaitForPage(HWND sheet, int controlId, DWORD timeoutMs)
         return found != nullptr;
     }, timeoutMs);
     return found;
+}
+
+bool ReadyWithTestSkin(kit::Device& device, const char* order, const char* display)
+{
+    return device.Ready() && bartest::InstallTestSkin(device, order, display);
+}
+
+bool ExitSetup(kit::Device& device, const SetupRun& setup)
+{
+    PostMessageW(setup.sheet, WM_COMMAND, kExitCommand, 0);
+    return WaitSetupEnd(device, setup);
 }
 
 void PressOk(kit::Device& device, HWND sheet)

@@ -31,6 +31,13 @@ SetupRun StartSetup(kit::Device& device);
 // The page of sheet that holds a control with that id (the Order page: kStartWithSystem).
 HWND WaitForPage(HWND sheet, int controlId, DWORD timeoutMs = 5000);
 
+// A ready device wearing the test skin, with that Order and Display.
+bool ReadyWithTestSkin(kit::Device& device, const char* order = "signal,connection,home,volume,battery,clock,menu,close",
+                       const char* display = "11111111");
+
+// "Exit" from the menu bar; true when the program then ended.
+bool ExitSetup(kit::Device& device, const SetupRun& setup);
+
 // OK as a user gives it: the sheet in front and the system taskbar's OK pressed.
 void PressOk(kit::Device& device, HWND sheet);
 

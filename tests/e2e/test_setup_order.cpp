@@ -78,8 +78,7 @@ int Variant(const Device& device, int portrait, int landscape, int square)
 TEST(SetupOrder, MovesAndMarksReachConfigWithSevenRowsWithoutAPhone)
 {
     Device device(bartest::OptionsWithPhone(false));
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(bartest::InstallTestSkin(device, kPhoneOrder, "11011111"));
+    ASSERT_TRUE(ReadyWithTestSkin(device, kPhoneOrder, "11011111"));
     SetupRun setup = StartSetup(device);
     ASSERT_TRUE(setup.sheet);
     HWND page = WaitForPage(setup.sheet, kStartWithSystem);
@@ -117,8 +116,7 @@ TEST(SetupOrder, MovesAndMarksReachConfigWithSevenRowsWithoutAPhone)
 TEST(SetupOrder, StartWithSystemFollowsTheShortcutAndTheResetStartsTheBar)
 {
     Device device;
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(bartest::InstallTestSkin(device, kPhoneOrder, "11111111"));
+    ASSERT_TRUE(ReadyWithTestSkin(device, kPhoneOrder, "11111111"));
     ASSERT_TRUE(device.WriteFile(kShortcutPath, "5#\\nope"));
     SetupRun setup = StartSetup(device);
     HWND page = WaitForPage(setup.sheet, kStartWithSystem);
@@ -147,8 +145,7 @@ TEST(SetupOrder, StartWithSystemFollowsTheShortcutAndTheResetStartsTheBar)
 TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)
 {
     Device device;
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(bartest::InstallTestSkin(device, kPhoneOrder, "11111111"));
+    ASSERT_TRUE(ReadyWithTestSkin(device, kPhoneOrder, "11111111"));
     SetupRun setup = StartSetup(device);
     HWND order = WaitForPage(setup.sheet, kStartWithSystem);
     ASSERT_TRUE(order);
@@ -173,6 +170,5 @@ TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)
     ExpectLayout(about, Variant(device, 163, 166, 142), {1053, 1054});
     PostMessageW(about, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(device.WaitForNoWindow(L"#32770", L"About"));
-    PostMessageW(setup.sheet, WM_COMMAND, kExitCommand, 0);
-    EXPECT_TRUE(WaitSetupEnd(device, setup));
+    EXPECT_TRUE(ExitSetup(device, setup));
 }

@@ -1,4 +1,4 @@
-// The setup program's pure rules: Order rows, what the Order page stores, moves,
+// The setup program's pure rules: Order rows, what the Order page stores, moves, theme rows,
 // the clock size format, the start-up shortcut's text and the title's geometry.
 #include <gtest/gtest.h>
 #include "platform/shortcut.h"
@@ -7,6 +7,7 @@
 #include "setup/relayout.h"
 #include "setup/setup_settings.h"
 #include "setup/startup_shortcut.h"
+#include "setup/theme_skins.h"
 
 namespace {
 
@@ -114,4 +115,28 @@ TEST(PageTitle, VariantFollowsTheScreenShape)
     EXPECT_EQ(VariantForScreen(order, 320, 240), 134);
     EXPECT_EQ(VariantForScreen(order, 240, 240), 137);
     EXPECT_EQ(VariantForScreen(order, 480, 640), 129);
+}
+
+TEST(ThemeRows, RowsMapToFoundThenAddedSkinsAndAnAddedSkinWinsTheSelection)
+{
+    ThemeRows rows{{L"\\a.skin", L"\\b.skin"}, {L"\\c.skin", L"\\b.skin", L"\\d.skin", L"\\e.skin"}};
+    EXPECT_EQ(ThemeRowPath(rows, 1), L"\\b.skin");
+    EXPECT_EQ(ThemeRowPath(rows, 2), L"\\c.skin");
+    EXPECT_EQ(ThemeRowPath(rows, 6), L"");
+    EXPECT_EQ(ThemeRowPath(rows, -1), L"");
+    EXPECT_EQ(ThemeRowFor(rows, L"\\a.skin"), 0);
+    EXPECT_EQ(ThemeRowFor(rows, L"\\b.skin"), 3);
+    EXPECT_EQ(ThemeRowFor(rows, L"\\B.skin"), -1);
+
+    // Deleting the second of four added skins closes the gap in "User Theme".
+    DeleteThemeRow(&rows, 3);
+    const std::vector<std::wstring> values = UserThemeValues(rows.added);
+    ASSERT_EQ(values.size(), 10u);
+    EXPECT_EQ(values[0], L"\\c.skin");
+    EXPECT_EQ(values[1], L"\\d.skin");
+    EXPECT_EQ(values[2], L"\\e.skin");
+    for (size_t k = 3; k < 10; ++k)
+        EXPECT_EQ(values[k], L"") << k;
+    DeleteThemeRow(&rows, 0);
+    EXPECT_EQ(rows.found, std::vector<std::wstring>{L"\\b.skin"});
 }

@@ -1,0 +1,33 @@
+// The My Theme page's rules without the list box: the folder scan and the two skin lists.
+#pragma once
+#include <string>
+#include <vector>
+
+constexpr int kMaxSkins = 10;              // found skins, and added skins
+constexpr size_t kSkinPathCapacity = 100;  // a path with its terminator
+
+// Skins found below folder, in the order the file system returns them: folders
+// whose attributes are exactly "directory" are searched in turn; a file named
+// "*.skin" (exact case) is a skin. On a screen narrower than 330 pixels a skin with
+// HiRes 1 is not listed and ends the search of its own folder. At most kMaxSkins
+// are kept, and a path that does not fit kSkinPathCapacity is never listed.
+std::vector<std::wstring> ScanSkinFolder(const std::wstring& folder, int screenWidth);
+
+// The list's rows: found skins first, then the skins the user added.
+struct ThemeRows {
+    std::vector<std::wstring> found;
+    std::vector<std::wstring> added;
+};
+
+// The skin path of a row, or "" for no row.
+std::wstring ThemeRowPath(const ThemeRows& rows, int row);
+
+// The row showing themeFile: the first equal found skin, unless an added skin is
+// equal too (the first such wins). -1 when none is.
+int ThemeRowFor(const ThemeRows& rows, const std::wstring& themeFile);
+
+// Removes a row's skin from its list; the rows after it move up.
+void DeleteThemeRow(ThemeRows* rows, int row);
+
+// The ten values of "User Theme" Theme1..Theme10: the added skins, then empties.
+std::vector<std::wstring> UserThemeValues(const std::vector<std::wstring>& added);
