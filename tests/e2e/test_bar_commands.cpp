@@ -64,12 +64,16 @@ TEST(BarCommands, ShutDownPressesThePowerKeyAndTheBarRunsOn)
     ASSERT_TRUE(b.bar);
     Choose(b, 40002);
     ExpectDarkUntilTapped(b, emu::kAsleepTitle);
-    const std::vector<kit::KeyRecord> keys = b.device.KeyEvents();
+    std::vector<kit::KeyRecord> keys;
+    for (const kit::KeyRecord& key : b.device.KeyEvents())
+        if (key.vk == 0xDF)
+            keys.push_back(key);
     ASSERT_EQ(keys.size(), 2u);
     EXPECT_EQ(keys[0].vk, 0xDFu);
     EXPECT_FALSE(keys[0].up);
     EXPECT_EQ(keys[1].vk, 0xDFu);
     EXPECT_TRUE(keys[1].up);
+    EXPECT_EQ(keys[0].extra + keys[1].extra, 0u);
     EXPECT_TRUE(IsWindow(b.bar));
 }
 
@@ -107,7 +111,9 @@ TEST(BarCommands, OptionsStartsTheSetupProgramAndNothingWhenItIsMissing)
         PostMessageW(sheet, WM_CLOSE, 0, 0);
     EXPECT_TRUE(b.device.WaitForNoWindow(L"#32770", L"Velkis Option", 5000));
 
-    ASSERT_TRUE(DeleteFileW((b.device.ProgramDir() + L"\\Tormalin.exe").c_str()));
+    // The file is free once the ending process has let go of it.
+    const std::wstring setup = b.device.ProgramDir() + L"\\Tormalin.exe";
+    ASSERT_TRUE(Device::WaitUntil([&] { return DeleteFileW(setup.c_str()) != FALSE; }, 5000));
     Choose(b, 40024);
     b.device.Settle(b.bar);
     EXPECT_FALSE(FindWindowW(L"#32770", nullptr)) << "no message of any kind";
