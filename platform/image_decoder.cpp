@@ -1,6 +1,7 @@
 // The image decoder over Windows Imaging Component: file bytes come only from the
 // request's read callback, pixels go into a DIB section of the requested depth.
 #include "platform/image_decoder.h"
+#include "platform/image_header.h"
 #include <wincodec.h>
 #include <cstring>
 #include <vector>
@@ -47,19 +48,57 @@ bool ValidRequest(const DecodeRequest* r)
            r->bufferSize > 0;
 }
 
-// The whole file, pulled through the callback; false when it exceeds the limit.
-bool GatherFile(const DecodeRequest& r, std::vector<BYTE>& data)
+UINT ScaledSize(UINT natural, int scale)
+{
+    if (scale <= 0 || scale == 100)
+        return natural;
+    unsigned long long s = (unsigned long long)natural * (unsigned)scale / 100u;
+    if (s == 0) return 1;
+    return s > 0x7FFFFFFFull ? 0x7FFFFFFFu : (UINT)s;
+}
+
+bool FitsLimits(const DecodeRequest& r, UINT naturalW, UINT naturalH)
+{
+    UINT w = ScaledSize(naturalW, r.scale), h = ScaledSize(naturalH, r.scale);
+    return r.maxWidth > 0 && r.maxHeight > 0 && w <= (UINT)r.maxWidth && h <= (UINT)r.maxHeight;
+}
+
+// Whether the header already rules the image out. WIC under Wine unpacks a whole
+// PNG, JPEG or GIF when it opens it, before anyone can ask the size: a 20000 x 20000
+// PNG of a few hundred kilobytes took seconds of CPU before it was refused.
+bool HeaderRefuses(const DecodeRequest& r, const std::vector<BYTE>& data)
+{
+    ImageExtent extent = ReadImageExtent(data.data(), data.size());
+    if (extent.state == ExtentState::Unknown)
+        return false;
+    if (extent.state == ExtentState::Known && (extent.width == 0 || extent.height == 0))
+        return true;
+    return !FitsLimits(r, extent.width, extent.height);
+}
+
+enum class Gathered { Whole, TooLong, Refused };
+
+// The whole file, pulled through the callback. The header is looked at while the
+// bytes come in (at doubling sizes, so a long walk costs little), and reading stops
+// as soon as it refuses the image.
+Gathered GatherFile(const DecodeRequest& r, std::vector<BYTE>& data)
 {
     if (r.bytesInBuffer > 0)
         data.assign(r.buffer, r.buffer + (r.bytesInBuffer < r.bufferSize ? r.bytesInBuffer : r.bufferSize));
+    size_t nextLook = 0;
     for (;;) {
+        if (data.size() >= nextLook && !data.empty()) {
+            if (HeaderRefuses(r, data))
+                return Gathered::Refused;
+            nextLook = data.size() * 2;
+        }
         DWORD got = r.read(reinterpret_cast<LPSTR>(r.buffer), r.bufferSize, r.callerValue);
         if (got == 0)
-            return true;
+            return HeaderRefuses(r, data) ? Gathered::Refused : Gathered::Whole;
         if (got > r.bufferSize)  // a callback that claims more than it was given
             got = r.bufferSize;
         if (data.size() + got > kDecodeMaxFileBytes)
-            return false;
+            return Gathered::TooLong;
         data.insert(data.end(), r.buffer, r.buffer + got);
     }
 }
@@ -116,15 +155,6 @@ bool FillBitmap(const DecodeRequest& r, IWICBitmapSource* source, const Target& 
     return SetDIBits(r.dc, bitmap, 0, h, staging.data(), &info, DIB_RGB_COLORS) == int(h);
 }
 
-UINT ScaledSize(UINT natural, int scale)
-{
-    if (scale <= 0 || scale == 100)
-        return natural;
-    unsigned long long s = (unsigned long long)natural * (unsigned)scale / 100u;
-    if (s == 0) return 1;
-    return s > 0x7FFFFFFFull ? 0x7FFFFFFFu : (UINT)s;
-}
-
 // An uncompressed 24-bit BMP, the skins' usual format, copied by GDI straight into
 // the DIB section: WIC takes about 150 us a file under Wine, this about 10. Any
 // other file, a scaled request or a BMP whose pixels do not all fit gives 0 and
@@ -142,7 +172,7 @@ HBITMAP DecodePlainBmp(const DecodeRequest& r, const std::vector<BYTE>& data)
         h.biCompression != BI_RGB || h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == LONG(0x80000000))
         return nullptr;
     const UINT width = UINT(h.biWidth), height = UINT(h.biHeight < 0 ? -h.biHeight : h.biHeight);
-    if (r.maxWidth <= 0 || r.maxHeight <= 0 || width > UINT(r.maxWidth) || height > UINT(r.maxHeight))
+    if (!FitsLimits(r, width, height))
         return nullptr;
     const unsigned long long pixelBytes = (unsigned long long)Stride(width, 24) * height;
     if (file.bfOffBits < sizeof(file) + sizeof(h) || file.bfOffBits > data.size() ||
@@ -183,9 +213,9 @@ HBITMAP DecodeBytes(const DecodeRequest& r, std::vector<BYTE>& data)
     UINT naturalW = 0, naturalH = 0;
     if (FAILED(frame->GetSize(&naturalW, &naturalH)) || naturalW == 0 || naturalH == 0)
         return nullptr;
-    UINT w = ScaledSize(naturalW, r.scale), h = ScaledSize(naturalH, r.scale);
-    if (r.maxWidth <= 0 || r.maxHeight <= 0 || w > (UINT)r.maxWidth || h > (UINT)r.maxHeight)
+    if (!FitsLimits(r, naturalW, naturalH))
         return nullptr;
+    UINT w = ScaledSize(naturalW, r.scale), h = ScaledSize(naturalH, r.scale);
 
     IWICBitmapSource* source = frame.get();
     ComRef<IWICBitmapScaler> scaler;
@@ -229,8 +259,11 @@ HRESULT DecodeImage(DecodeRequest* request)
     HBITMAP bitmap = nullptr;
     try {
         std::vector<BYTE> data;
-        if (!GatherFile(*request, data))
+        Gathered gathered = GatherFile(*request, data);
+        if (gathered == Gathered::TooLong)
             return E_OUTOFMEMORY;
+        if (gathered == Gathered::Refused)
+            return E_FAIL;
         bitmap = DecodeBytes(*request, data);
     } catch (...) {  // only allocation can throw here
         return E_OUTOFMEMORY;

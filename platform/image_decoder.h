@@ -41,4 +41,6 @@ struct DecodeRequest {
 // (32 or 16; any other depth gives 24) and S_OK is returned. On any failure (bad
 // record, unreadable, truncated or oversized data) *request->bitmap is set to 0
 // when the pointer is there, and a failure code is returned. Never throws.
+// A BMP, PNG, JPEG or GIF whose header gives a size beyond the limits (or no size)
+// is refused from the header: reading stops there and nothing is decoded.
 HRESULT DecodeImage(DecodeRequest* request);
