@@ -2,11 +2,9 @@
 #include "bar/config/skin.h"
 #include "bar/config/fonts.h"
 #include "bar/config/image_bitmap.h"
-#include "common/ini.h"
+#include "bar/config/skin_names.h"
 #include "resources/velkis_res.h"
 #include <strsafe.h>
-#include <cstdio>
-#include <cstdlib>
 #include <cwchar>
 
 ButtonTable buttonTable = {};
@@ -17,66 +15,38 @@ bool skinHiRes = false;
 
 namespace {
 
-constexpr int kValueCapacity = 100;
-constexpr int kPathCapacity = 100;
-
-// One load's reads share this buffer: a failed read leaves the value of the read
-// before it, which is how a skin without Pressed images reuses its Normal ones.
-struct SkinReader {
-    HWND window;
-    const wchar_t* skinPath;
-    wchar_t folder[kPathCapacity];
-    char value[kValueCapacity];
-
-    void Read(const char* section, const char* key)
-    {
-        IniReadValue(skinPath, section, key, value, sizeof(value));
-    }
-
-    HBITMAP LoadImage(const char* section, const char* key)
-    {
-        Read(section, key);
-        if (value[0] == '\0')
-            return nullptr;
-        wchar_t name[kValueCapacity];
-        AnsiToWide(value, name, kValueCapacity);
-        wchar_t path[kPathCapacity];
-        // A joined path that does not fit is no image, never a cut path.
-        if (FAILED(StringCchPrintfW(path, kPathCapacity, L"%s\\%s", folder, name)))
-            return nullptr;
-        return LoadImageBitmap(window, path);
-    }
-};
-
-const char* const kButtonKeys[10] = {
-    "Start Menu", "Menu", "Close", "OK", "Volume", "Mute", "Battery/Memory", "Home", "Connection", "Disconnect",
-};
-
 SkinImage MakeSkinImage(HBITMAP bitmap)
 {
     SIZE size = BitmapSize(bitmap);
     return SkinImage{bitmap, static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
-void LoadButtonImages(SkinReader& reader, ButtonRecord& record, const char* key)
+HBITMAP LoadNamedImage(HWND window, const wchar_t* folder, const SkinImageName& name)
 {
-    char name[64];
-    snprintf(name, sizeof(name), "%s Normal", key);
-    record.normalImage = reader.LoadImage("Button Images", name);
-    snprintf(name, sizeof(name), "%s Pressed", key);
-    record.pressedImage = reader.LoadImage("Button Images", name);
+    wchar_t path[kSkinPathCapacity];
+    if (name.value[0] == '\0' || !JoinSkinPath(folder, name.value, path, kSkinPathCapacity))
+        return nullptr;
+    return LoadImageBitmap(window, path);
 }
 
-void LoadSignalImages(SkinReader& reader)
+// Puts one loaded image where its key says.
+void Place(const SkinImageName& name, HBITMAP bitmap)
 {
-    for (int level = 0; level < kSignalLevels; ++level) {
-        ButtonRecord& record = signalImages.levels[level];
-        char name[32];
-        snprintf(name, sizeof(name), "Signal%d Normal", level);
-        record.normalImage = reader.LoadImage("Signal Images", name);
-        reader.value[0] = '\0';
-        snprintf(name, sizeof(name), "Signal%d Pressed", level);
-        record.pressedImage = reader.LoadImage("Signal Images", name);
+    switch (name.role) {
+    case ROLE_LANDSCAPE: skinImages.landscape = MakeSkinImage(bitmap); break;
+    case ROLE_PORTRAIT: skinImages.portrait = MakeSkinImage(bitmap); break;
+    case ROLE_BUTTON_NORMAL: buttonTable.slots[name.index].normalImage = bitmap; break;
+    case ROLE_BUTTON_PRESSED: buttonTable.slots[name.index].pressedImage = bitmap; break;
+    case ROLE_VOLUME_POPUP: skinImages.volumePopup = MakeSkinImage(bitmap); break;
+    case ROLE_BATTERY_POPUP: skinImages.batteryPopup = MakeSkinImage(bitmap); break;
+    case ROLE_SIGNAL_NORMAL: signalImages.levels[name.index].normalImage = bitmap; break;
+    case ROLE_SIGNAL_PRESSED: signalImages.levels[name.index].pressedImage = bitmap; break;
+    }
+}
+
+void MarkSignalLevels()
+{
+    for (ButtonRecord& record : signalImages.levels) {
         record.shown = TRUE;
         record.enabled = TRUE;
         record.pressed = FALSE;
@@ -141,35 +111,26 @@ int ImageScaleFor(bool hiRes, int scaleFactor)
 
 void ApplySkinScale(const wchar_t* skinPath, int scaleFactor)
 {
-    char value[kValueCapacity] = "0";
-    IniReadValue(skinPath, "Skin Info", "HiRes", value, sizeof(value));
-    skinHiRes = atoi(value) != 0;
+    skinHiRes = ReadSkinHiRes(skinPath) != 0;
     ImageScale = ImageScaleFor(skinHiRes, scaleFactor);
 }
 
 void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
 {
-    SkinReader reader = {};
-    reader.window = facts.window;
-    reader.skinPath = skinPath;
-    SkinFolderOf(skinPath, reader.folder, kPathCapacity);
-
-    skinImages.landscape = MakeSkinImage(reader.LoadImage("Topbar", "Landscape"));
-    skinImages.portrait = MakeSkinImage(reader.LoadImage("Topbar", "Portrait"));
+    // Every key is read first; the reads and the image loads touch different files.
+    SkinImageNames names;
+    ReadSkinImageNames(skinPath, facts.phone, &names);
+    wchar_t folder[kSkinPathCapacity];
+    SkinFolderOf(skinPath, folder, kSkinPathCapacity);
 
     buttonTable = LoadedButtonTable();
-    for (int slot = 0; slot < 10; ++slot)
-        LoadButtonImages(reader, buttonTable.slots[slot], kButtonKeys[slot]);
-    buttonTable.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, 26 * facts.scaleFactor};
-
-    LoadMenuIcons(facts.instance, facts.scaleFactor);
-
-    skinImages.volumePopup = MakeSkinImage(reader.LoadImage("Volume image", "Volume"));
-    skinImages.batteryPopup = MakeSkinImage(reader.LoadImage("Battery image", "Battery"));
-
     signalImages = {};
+    for (int i = 0; i < names.count; ++i)
+        Place(names.entries[i], LoadNamedImage(facts.window, folder, names.entries[i]));
+    buttonTable.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, 26 * facts.scaleFactor};
     if (facts.phone)
-        LoadSignalImages(reader);
+        MarkSignalLevels();
+    LoadMenuIcons(facts.instance, facts.scaleFactor);
 }
 
 void ReleaseSkin()
