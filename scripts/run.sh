@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
-#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup]
+#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup] [--menu]
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
 # of the device screen to build/screenshots/<profile>.png and prints the path.
 # --popup taps the bar's volume or battery/memory button first, so that the popup
 # is open; the PNG is then build/screenshots/<profile>-<popup>.png.
 # --setup also opens the setup program over the bar (screenshot <profile>-setup.png).
+# --menu starts three sample applications and opens the bar menu (<profile>-menu.png).
 # VELKIS_RUN_BUILD_DIR picks another build tree than build/.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +15,7 @@ build=${VELKIS_RUN_BUILD_DIR:-$root/build}
 profile=portrait
 popup=
 setup=
+menu=
 while [ $# -gt 0 ]; do
     case "$1" in
         --profile) profile=${2:-}; shift 2 || { echo "--profile needs a value" >&2; exit 2; } ;;
@@ -21,7 +23,8 @@ while [ $# -gt 0 ]; do
         --popup) popup=${2:-}; shift 2 || { echo "--popup needs a value" >&2; exit 2; } ;;
         --popup=*) popup=${1#*=}; shift ;;
         --setup) setup=1; shift ;;
-        -h|--help) sed -n '2,9p' "$0"; exit 0 ;;
+        --menu) menu=1; shift ;;
+        -h|--help) sed -n '2,10p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -55,6 +58,14 @@ ctl install
 ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
 [ -z "$button" ] || ctl tap-button "$button"
+if [ -n "$menu" ]; then
+    for app in Notes Calendar Inbox; do
+        ctl start '\Windows\sampleapp.exe' --window "$app" SampleApp 0x90000000 0
+        sleep 0.5
+    done
+    sleep 1
+    ctl tap-button 'Menu Normal'
+fi
 if [ -n "$setup" ]; then
     sleep 1
     ctl start '\Program Files\Velkis\Tormalin.exe'
@@ -74,7 +85,7 @@ if [ -n "$interactive" ]; then
 else
     sleep 2
     mkdir -p "$build/screenshots"
-    shot="$build/screenshots/$profile${popup:+-$popup}${setup:+-setup}.png"
+    shot="$build/screenshots/$profile${popup:+-$popup}${setup:+-setup}${menu:+-menu}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
     [ -f "$shot" ] || { echo "no screenshot was written" >&2; exit 1; }
