@@ -23,8 +23,8 @@ SkinImage MakeSkinImage(HBITMAP bitmap)
 
 HBITMAP LoadNamedImage(HWND window, const wchar_t* folder, const SkinImageName& name)
 {
-    wchar_t path[kSkinPathCapacity];
-    if (name.value[0] == '\0' || !JoinSkinPath(folder, name.value, path, kSkinPathCapacity))
+    wchar_t path[kSkinImagePathCapacity];
+    if (name.value[0] == '\0' || !JoinSkinPath(folder, name.value, path, kSkinImagePathCapacity))
         return nullptr;
     return LoadImageBitmap(window, path);
 }
@@ -120,8 +120,8 @@ void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
     // Every key is read first; the reads and the image loads touch different files.
     SkinImageNames names;
     ReadSkinImageNames(skinPath, facts.phone, &names);
-    wchar_t folder[kSkinPathCapacity];
-    SkinFolderOf(skinPath, folder, kSkinPathCapacity);
+    wchar_t folder[kSkinImagePathCapacity];
+    SkinFolderOf(skinPath, folder, kSkinImagePathCapacity);
 
     buttonTable = LoadedButtonTable();
     signalImages = {};

@@ -15,7 +15,7 @@ enum SkinImageRole {
 };
 
 constexpr int kSkinValueCapacity = 100;
-constexpr int kSkinPathCapacity = 100;
+constexpr int kSkinImagePathCapacity = 100;
 // Backgrounds, twenty button images, two popups, ten signal images.
 constexpr int kSkinImageKeys = 34;
 
@@ -43,7 +43,7 @@ void ReadSkinImageNames(const wchar_t* skinPath, bool phone, SkinImageNames* nam
 const char* ButtonKeyName(int slot);
 
 // folder and a value joined with a backslash; false (and "") when it does not fit
-// kSkinPathCapacity: a cut path is never used.
+// kSkinImagePathCapacity: a cut path is never used.
 bool JoinSkinPath(const wchar_t* folder, const char* value, wchar_t* path, size_t capacity);
 
 // Skin Info / HiRes as the bar reads it: a missing key or no number is 0.

@@ -110,8 +110,8 @@ void CheckSkinImages(const wchar_t* skinPath, int hiRes, std::vector<Finding>& f
 {
     SkinImageNames names;
     ReadSkinImageNames(skinPath, true, &names);
-    wchar_t folder[kSkinPathCapacity];
-    SkinFolderOf(skinPath, folder, kSkinPathCapacity);
+    wchar_t folder[kSkinImagePathCapacity];
+    SkinFolderOf(skinPath, folder, kSkinImagePathCapacity);
     ImageCache cache;
     SIZE normal = {0, 0};  // the last Normal image's size, for its Pressed partner
     for (int i = 0; i < names.count; ++i) {
@@ -125,8 +125,8 @@ void CheckSkinImages(const wchar_t* skinPath, int hiRes, std::vector<Finding>& f
                        std::string("is empty; the bar loads no image: ") + NoImageWords(name.role) + ".");
         if (!name.value[0])
             continue;
-        wchar_t path[kSkinPathCapacity];
-        if (!JoinSkinPath(folder, name.value, path, kSkinPathCapacity)) {
+        wchar_t path[kSkinImagePathCapacity];
+        if (!JoinSkinPath(folder, name.value, path, kSkinImagePathCapacity)) {
             AddFinding(findings, FindingKind::PathTooLong, name.section, name.key,
                        Quoted(name.value) + " and the skin's folder make a path longer than 99 characters; the "
                        "bar loads no image: " + NoImageWords(name.role) + ".");
