@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
-#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup] [--menu]
+#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]] [--menu]
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
 # of the device screen to build/screenshots/<profile>.png and prints the path.
 # --popup taps the bar's volume or battery/memory button first, so that the popup
 # is open; the PNG is then build/screenshots/<profile>-<popup>.png.
-# --setup also opens the setup program over the bar (screenshot <profile>-setup.png).
+# --setup also opens the setup program over the bar on the given page (screenshot
+# <profile>-setup.png, or <profile>-setup-<page>.png).
 # --menu starts three sample applications and opens the bar menu (<profile>-menu.png).
 # VELKIS_RUN_BUILD_DIR picks another build tree than build/.
 set -eu
@@ -22,9 +23,10 @@ while [ $# -gt 0 ]; do
         --profile=*) profile=${1#*=}; shift ;;
         --popup) popup=${2:-}; shift 2 || { echo "--popup needs a value" >&2; exit 2; } ;;
         --popup=*) popup=${1#*=}; shift ;;
-        --setup) setup=1; shift ;;
+        --setup) setup=order; shift
+                 case "${1:-}" in order|timer|theme) setup=$1; shift ;; esac ;;
         --menu) menu=1; shift ;;
-        -h|--help) sed -n '2,10p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -69,6 +71,8 @@ fi
 if [ -n "$setup" ]; then
     sleep 1
     ctl start '\Program Files\Velkis\Tormalin.exe'
+    sleep 1
+    case "$setup" in timer) ctl sheet-page 1 ;; theme) ctl sheet-page 2 ;; esac
 fi
 
 if [ -n "$interactive" ]; then
@@ -85,7 +89,8 @@ if [ -n "$interactive" ]; then
 else
     sleep 2
     mkdir -p "$build/screenshots"
-    shot="$build/screenshots/$profile${popup:+-$popup}${setup:+-setup}${menu:+-menu}.png"
+    case "$setup" in "") page= ;; order) page=-setup ;; *) page=-setup-$setup ;; esac
+    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
     [ -f "$shot" ] || { echo "no screenshot was written" >&2; exit 1; }

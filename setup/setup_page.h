@@ -37,6 +37,8 @@ protected:
     virtual void OnRelayout() {}
     // The title has just been painted.
     virtual void OnPainted() {}
+    // An owner-drawn control of the page; true when drawn.
+    virtual bool OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
 
     HINSTANCE module_;
     SetupSettings* settings_ = nullptr;

@@ -7,6 +7,7 @@
 //   metrics            prints the screen size and density the device sees
 //   tap-button KEY     taps the bar's button that shows the skin image KEY
 //                      ("Volume Normal"), as the stylus would
+//   sheet-page N       shows page N (from 0) of the open setup sheet, as a tap on its tab
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_install.h"
 #include "emulator/lib/device_paths.h"
@@ -121,6 +122,17 @@ int TapButton(int argc, wchar_t** argv)
 
 } // namespace
 
+int SheetPage(int argc, wchar_t** argv)
+{
+    HWND sheet = FindWindowW(L"#32770", L"Velkis Option");
+    if (!sheet || argc < 3) {
+        std::fwprintf(stderr, L"devicectl sheet-page: no setup sheet open\n");
+        return 1;
+    }
+    SendMessageW(sheet, WM_USER + 101, static_cast<WPARAM>(_wtoi(argv[2])), 0);   // PSM_SETCURSEL
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
     const std::wstring command = argc > 1 ? argv[1] : L"";
@@ -131,6 +143,7 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"wait") return Wait();
     if (command == L"metrics") return Metrics();
     if (command == L"tap-button") return TapButton(argc, argv);
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY\n");
+    if (command == L"sheet-page") return SheetPage(argc, argv);
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N\n");
     return 2;
 }

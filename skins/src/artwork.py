@@ -12,6 +12,13 @@ BAR_TOP = R.hexrgb("3A4655")
 BAR_BOTTOM = R.hexrgb("171C23")
 BAR_SHINE = R.hexrgb("56657A")
 BAR_EDGE = R.hexrgb("0E1116")
+GRAPHITE_BAR = (BAR_TOP, BAR_BOTTOM, BAR_SHINE, BAR_EDGE)
+
+
+def use_bar_palette(palette):
+    """Sets the bar's gradient (top, bottom, shine, edge) for the skin drawn next."""
+    global BAR_TOP, BAR_BOTTOM, BAR_SHINE, BAR_EDGE
+    BAR_TOP, BAR_BOTTOM, BAR_SHINE, BAR_EDGE = palette
 
 GLYPH = R.hexrgb("E9EEF4")
 WHITE = R.hexrgb("FFFFFF")

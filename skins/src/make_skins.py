@@ -2,7 +2,8 @@
 """Draws the shipped skins' images and writes their .skin files.
 
 Run from anywhere: python3 skins/src/make_skins.py [--preview DIR]
-Writes skins/Default (240-pixel screens) and skins/GraphiteHiRes (480-pixel screens).
+Writes skins/Default (240-pixel screens), skins/GraphiteHiRes (480-pixel screens) and
+skins/Harbour (240-pixel screens, a sea-blue bar).
 The bar copies button images transparently by their top-left pixel, so every button
 image keeps the key colour in its corners; edge pixels are blended against the bar's
 own background row so glyphs stay smooth without any alpha channel.
@@ -47,6 +48,12 @@ SKIN_SETS = [
         "folder": "GraphiteHiRes", "file": "graphite.skin", "u": 2, "hires": 1,
         "name": "Graphite HiRes",
         "notes": "Dark graphite bar with crisp white icons, for 480-pixel screens.",
+    },
+    {
+        "folder": "Harbour", "file": "harbour.skin", "u": 1, "hires": 0,
+        "name": "Harbour",
+        "notes": "Deep sea-blue bar with the same white icons, for 240-pixel screens.",
+        "bar": (R.hexrgb("1F5C7A"), R.hexrgb("0B2A3B"), R.hexrgb("3A86A8"), R.hexrgb("061820")),
     },
 ]
 
@@ -115,6 +122,7 @@ def write_skin(skin_set, images, out_dir):
 
 def build_skin(skin_set):
     u = skin_set["u"]
+    A.use_bar_palette(skin_set.get("bar", A.GRAPHITE_BAR))
     out_dir = os.path.join(SKINS, skin_set["folder"])
     img_dir = os.path.join(out_dir, "images")
     os.makedirs(img_dir, exist_ok=True)

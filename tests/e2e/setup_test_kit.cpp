@@ -40,6 +40,19 @@ bool ExitSetup(kit::Device& device, const SetupRun& setup)
     return WaitSetupEnd(device, setup);
 }
 
+std::wstring AnswerMessageBox(kit::Device& device, const SetupRun& setup)
+{
+    HWND box = nullptr;
+    kit::Device::WaitUntil([&] { return (box = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Tormalin")); },
+                           5000);
+    if (!box)
+        return L"";
+    wchar_t text[128] = L"";
+    GetDlgItemTextW(box, 0xFFFF, text, 128);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return device.WaitForNoWindow(L"#32770", L"Tormalin") ? text : L"";
+}
+
 void PressOk(kit::Device& device, HWND sheet)
 {
     SetForegroundWindow(sheet);

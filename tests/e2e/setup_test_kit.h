@@ -38,6 +38,10 @@ bool ReadyWithTestSkin(kit::Device& device, const char* order = "signal,connecti
 // "Exit" from the menu bar; true when the program then ended.
 bool ExitSetup(kit::Device& device, const SetupRun& setup);
 
+// Waits for the program's message box (captioned "Tormalin"), answers OK and returns
+// its text; "" when none came or it stayed.
+std::wstring AnswerMessageBox(kit::Device& device, const SetupRun& setup);
+
 // OK as a user gives it: the sheet in front and the system taskbar's OK pressed.
 void PressOk(kit::Device& device, HWND sheet);
 

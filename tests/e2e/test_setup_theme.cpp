@@ -198,15 +198,7 @@ TEST(SetupTheme, TheEleventhSkinIsRefusedWithItsMessage)
     ASSERT_TRUE(page);
     const size_t rows = Rows(GetDlgItem(page, kList)).size();
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(kAddTheme, BN_CLICKED), 0);
-    HWND message = nullptr;
-    Device::WaitUntil([&] { return (message = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Tormalin")); },
-                      5000);
-    ASSERT_TRUE(message);
-    wchar_t text[128] = L"";
-    GetDlgItemTextW(message, 0xFFFF, text, 128);
-    EXPECT_STREQ(text, L"You can't import skin,You only can add ten skins");
-    PostMessageW(message, WM_COMMAND, IDOK, 0);
-    EXPECT_TRUE(device.WaitForNoWindow(L"#32770", L"Tormalin"));
+    EXPECT_EQ(AnswerMessageBox(device, setup), L"You can't import skin,You only can add ten skins");
     EXPECT_EQ(Rows(GetDlgItem(page, kList)).size(), rows);
     EXPECT_TRUE(ExitSetup(device, setup));
 }

@@ -1,5 +1,5 @@
 // The setup program's pure rules: Order rows, what the Order page stores, moves, theme rows,
-// the clock size format, the start-up shortcut's text and the title's geometry.
+// timer patterns and sizes, the start-up shortcut's text and the title's geometry.
 #include <gtest/gtest.h>
 #include "platform/shortcut.h"
 #include "setup/order_rows.h"
@@ -8,6 +8,7 @@
 #include "setup/setup_settings.h"
 #include "setup/startup_shortcut.h"
 #include "setup/theme_skins.h"
+#include "setup/timer_rules.h"
 
 namespace {
 
@@ -139,4 +140,29 @@ TEST(ThemeRows, RowsMapToFoundThenAddedSkinsAndAnAddedSkinWinsTheSelection)
         EXPECT_EQ(values[k], L"") << k;
     DeleteThemeRow(&rows, 0);
     EXPECT_EQ(rows.found, std::vector<std::wstring>{L"\\b.skin"});
+}
+
+TEST(TimerRules, PatternsSeparatorsAndThePrefixSearch)
+{
+    EXPECT_EQ(TimePatterns(L"."),
+              (std::vector<std::wstring>{L"HH.mm.ss", L"H.mm.ss", L"hh.mm.ss tt", L"h.mm.ss tt"}));
+    EXPECT_EQ(DefaultTimePattern(L":"), L"h:mm:ss tt");
+    for (const wchar_t* bad : {L"", L"m", L"H", L"h", L"s", L"t", L"'", L"a'b"})
+        EXPECT_FALSE(ValidSeparator(bad)) << std::wstring(bad).size();
+    for (const wchar_t* good : {L":", L".", L" - "})
+        EXPECT_TRUE(ValidSeparator(good));
+
+    std::vector<std::wstring> sizes;
+    for (float size : TimerSizes()) {
+        const std::string text = FormatTimerSize(size);
+        sizes.push_back(std::wstring(text.begin(), text.end()));
+    }
+    EXPECT_EQ(sizes.size(), 13u);
+    EXPECT_EQ(sizes[1], L"5.5");
+    EXPECT_EQ(PrefixSearch(sizes, L"5"), 1);    // the search starts at the second entry
+    EXPECT_EQ(PrefixSearch(sizes, L"10"), 6);
+    EXPECT_EQ(PrefixSearch(sizes, L"18"), 12);
+    EXPECT_EQ(PrefixSearch(sizes, L"13"), -1);
+    EXPECT_EQ(PrefixSearch({L"HH:mm:ss", L"h:mm:ss tt"}, L"hh:MM"), 0);
+    EXPECT_EQ(PrefixSearch({}, L"x"), -1);
 }

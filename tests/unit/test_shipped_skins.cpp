@@ -222,7 +222,8 @@ TEST_P(ShippedSkinTest, FontsAreCompleteAndReadableOnTheirBackgrounds)
 
 INSTANTIATE_TEST_SUITE_P(Shipped, ShippedSkinTest,
                          ::testing::Values(ShippedSkin{L"Default\\barconfin.skin", 1, 0},
-                                           ShippedSkin{L"GraphiteHiRes\\graphite.skin", 2, 1}));
+                                           ShippedSkin{L"GraphiteHiRes\\graphite.skin", 2, 1},
+                                           ShippedSkin{L"Harbour\\harbour.skin", 1, 0}));
 
 // Draws an icon over a grey square and returns the pixels at a corner and at the centre.
 void DrawIconSample(HICON icon, int size, COLORREF* corner, COLORREF* centre)
