@@ -1,7 +1,9 @@
 // Regional time settings through set-locale-information, mirrored as the device keeps them.
 #include "platform/regional_settings.h"
 #include "platform/scoped_win.h"
+#include <strsafe.h>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -22,18 +24,16 @@ bool ReadTimeSetting(const wchar_t* name, wchar_t* out, size_t capacity)
         return false;
     out[0] = L'\0';
     ScopedRegKey key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kOverridesKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS)
+    DWORD type = 0, bytes = 0;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kOverridesKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS ||
+        RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || type != REG_SZ)
         return false;
-    DWORD type = 0;
-    DWORD bytes = static_cast<DWORD>(capacity * sizeof(wchar_t));
-    if (RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(out), &bytes) != ERROR_SUCCESS ||
-        type != REG_SZ) {
-        out[0] = L'\0';
+    // Read whole, then cut: a value longer than the caller's buffer is no failure.
+    std::vector<wchar_t> value(bytes / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(value.data()), &bytes) !=
+        ERROR_SUCCESS)
         return false;
-    }
-    // A value that filled the buffer may lack its terminator.
-    const size_t units = bytes / sizeof(wchar_t);
-    out[units < capacity ? units : capacity - 1] = L'\0';
+    StringCchCopyW(out, capacity, value.data());
     return true;
 }
 
@@ -48,4 +48,16 @@ bool SetTimeSettings(const wchar_t* pattern, const wchar_t* separator)
         Mirror(key.get(), kTimeSeparatorValue, separator);
     }
     return set;
+}
+
+void AdoptTimeSettings()
+{
+    wchar_t pattern[80], separator[8], current[80];
+    if (!ReadTimeSetting(kTimePatternValue, pattern, 80) || !ReadTimeSetting(kTimeSeparatorValue, separator, 8))
+        return;
+    // Setting a value refreshes this process's copy; only a changed one is set.
+    if (!GetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIMEFORMAT, current, 80) || wcscmp(current, pattern) != 0)
+        SetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIMEFORMAT, pattern);
+    if (!GetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIME, current, 80) || wcscmp(current, separator) != 0)
+        SetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIME, separator);
 }

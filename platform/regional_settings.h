@@ -14,3 +14,9 @@ bool ReadTimeSetting(const wchar_t* name, wchar_t* out, size_t capacity);
 // the system default locale (0x800), for the whole device at once, and keeps both
 // where ReadTimeSetting finds them. False when the locale refused either.
 bool SetTimeSettings(const wchar_t* pattern, const wchar_t* separator);
+
+// Makes this process format times with the device's current pattern and separator.
+// The desktop keeps locale values per process from their first use, so a program
+// that runs on while another one changes them calls this before it formats again
+// (the bar on every reload). Nothing happens while the device keeps no such values.
+void AdoptTimeSettings();

@@ -9,6 +9,7 @@
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/indicators.h"
+#include "platform/regional_settings.h"
 
 bool settingsLoaded = false;
 
@@ -27,6 +28,8 @@ void LoadAppearance()
 {
     HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     settingsLoaded = false;
+    // The setup program may have changed the clock's pattern since the last load.
+    AdoptTimeSettings();
 
     ResolveSettingsPaths(programFolder, PhoneEdition);
     LoadSkin(settingsPaths.skinPath, SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition});
