@@ -68,5 +68,8 @@ constexpr wchar_t kStartUpDir[] = L"\\Windows\\StartUp";
 constexpr wchar_t kTapLogArg[] = L"--taplog";
 constexpr wchar_t kKeyLogArg[] = L"--keylog";
 constexpr wchar_t kAfterArg[] = L"--after";
+// shell32.exe --popups PID: the process that owns the shell's start menu and bubbles
+// for the shell PID, and ends with it.
+constexpr wchar_t kPopupsArg[] = L"--popups";
 
 } // namespace emu

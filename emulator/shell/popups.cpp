@@ -1,13 +1,20 @@
 // Start menu and bubbles: plain non-activating popups that close when tapped.
+//
+// They belong to a process of their own (shell32.exe --popups), made once and then
+// only placed, shown and hidden by the shell: on Wine's virtual desktop a popup
+// shown over another window of its own process stays black on the X display, while
+// the screen that the tests read shows it. A popup of another process does not.
 #include "emulator/shell/popups.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/window_class.h"
 #include "emulator/lib/clock_width.h"
+#include "emulator/lib/device_processes.h"
 #include "emulator/protocol.h"
 #include "platform/emulated/device_state.h"
 #include "platform/wave_volume.h"
 #include <windowsx.h>
 #include <strsafe.h>
+#include <string>
 
 namespace emu {
 
@@ -87,8 +94,10 @@ bool IsVolumeBubble(HWND window)
 void OnStartMenuTap(int y)
 {
     const int item = y / (20 * ShellScale());
-    if (item == 0 && Shell().today)
-        SetForegroundWindow(Shell().today);
+    if (item != 0)
+        return;
+    if (HWND today = FindWindowW(kTodayClass, kTodayTitle))
+        SetForegroundWindow(today);
 }
 
 LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -104,7 +113,7 @@ LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             OnStartMenuTap(GET_Y_LPARAM(lParam));
         else if (IsVolumeBubble(window))
             ToggleMute();
-        DestroyWindow(window);
+        ShowWindow(window, SW_HIDE);
         return 0;
     case WM_DESTROY:
         if (window == Shell().startMenu) Shell().startMenu = nullptr;
@@ -114,41 +123,104 @@ LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HWND CreatePopup(const wchar_t* cls, const wchar_t* title, int x, int y, int w, int h)
+HWND CreatePopup(const wchar_t* cls, const wchar_t* title)
 {
+    return CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, cls, title, WS_POPUP | WS_BORDER,
+                           0, 0, 1, 1, nullptr, nullptr, Shell().instance, nullptr);
+}
+
+DWORD popupHost = 0;
+
+// Waits (bounded) for the popup host's window of class cls.
+HWND WaitForPopup(const wchar_t* cls, DWORD hostPid)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(10)) {
+        for (HWND w = FindWindowExW(nullptr, nullptr, cls, nullptr); w; w = FindWindowExW(nullptr, w, cls, nullptr)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (pid == hostPid)
+                return w;
+        }
+    }
+    return nullptr;
+}
+
+// Places popup within the screen's width and shows it, freshly painted.
+void ShowPopup(HWND popup, int x, int y, int w, int h)
+{
+    if (!popup)
+        return;
     const int screen = GetSystemMetrics(SM_CXSCREEN);
     if (x + w > screen) x = screen - w;
     if (x < 0) x = 0;
-    HWND popup = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, cls, title,
-                                 WS_POPUP | WS_BORDER, x, y, w, h, Shell().taskbar, nullptr, Shell().instance, nullptr);
-    if (popup)
-        ShowWindow(popup, SW_SHOWNOACTIVATE);
-    return popup;
+    // Placed without a z-order change and then shown: Wine raises the window on the
+    // X display only this way (a z-order change on the same call leaves it below).
+    SetWindowPos(popup, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(popup, nullptr, TRUE);
+    ShowWindow(popup, SW_SHOWNOACTIVATE);
+}
+
+bool IsOpen(HWND popup)
+{
+    return popup && IsWindowVisible(popup);
 }
 
 } // namespace
 
-bool RegisterPopupClasses(HINSTANCE instance)
+int RunPopupHost(HINSTANCE instance, DWORD shellPid)
 {
-    return RegisterShellClass(instance, PopupProc, kStartMenuClass)
-        && RegisterShellClass(instance, PopupProc, kBubbleClass);
+    HANDLE shell = OpenProcess(SYNCHRONIZE, FALSE, shellPid);
+    if (!shell || !RegisterShellClass(instance, PopupProc, kStartMenuClass)
+        || !RegisterShellClass(instance, PopupProc, kBubbleClass))
+        return 1;
+    Shell().instance = instance;
+    Shell().startMenu = CreatePopup(kStartMenuClass, kStartMenuTitle);
+    Shell().bubble = CreatePopup(kBubbleClass, L"");
+    // Until the shell ends.
+    while (MsgWaitForMultipleObjects(1, &shell, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    CloseHandle(shell);
+    return 0;
+}
+
+void StartPopupHost()
+{
+    wchar_t self[MAX_PATH];
+    if (!GetModuleFileNameW(nullptr, self, MAX_PATH))
+        return;
+    PROCESS_INFORMATION pi = StartDeviceProgram(self, std::wstring(kPopupsArg) + L" " + std::to_wstring(GetCurrentProcessId()));
+    if (!pi.hProcess)
+        return;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    popupHost = pi.dwProcessId;
+}
+
+bool ConnectPopupHost()
+{
+    Shell().startMenu = WaitForPopup(kStartMenuClass, popupHost);
+    Shell().bubble = WaitForPopup(kBubbleClass, popupHost);
+    return Shell().startMenu && Shell().bubble;
 }
 
 void ClosePopups()
 {
-    if (Shell().startMenu) DestroyWindow(Shell().startMenu);
-    if (Shell().bubble) DestroyWindow(Shell().bubble);
+    if (IsOpen(Shell().startMenu)) ShowWindow(Shell().startMenu, SW_HIDE);
+    if (IsOpen(Shell().bubble)) ShowWindow(Shell().bubble, SW_HIDE);
 }
 
 void ToggleStartMenu()
 {
-    if (Shell().startMenu) {
-        DestroyWindow(Shell().startMenu);
+    if (IsOpen(Shell().startMenu)) {
+        ShowWindow(Shell().startMenu, SW_HIDE);
         return;
     }
     ClosePopups();
     const int s = ShellScale();
-    Shell().startMenu = CreatePopup(kStartMenuClass, kStartMenuTitle, 0, 26 * s, 100 * s, 20 * s * kStartItemCount);
+    ShowPopup(Shell().startMenu, 0, 26 * s, 100 * s, 20 * s * kStartItemCount);
 }
 
 void ShowBubble(TaskbarPlace place, const RECT& icon)
@@ -157,7 +229,8 @@ void ShowBubble(TaskbarPlace place, const RECT& icon)
     const int s = ShellScale();
     const int w = 100 * s, h = 40 * s;
     const int center = (icon.left + icon.right) / 2;
-    Shell().bubble = CreatePopup(kBubbleClass, TaskbarPlaceName(place), center - w / 2, icon.bottom, w, h);
+    SetWindowTextW(Shell().bubble, TaskbarPlaceName(place));
+    ShowPopup(Shell().bubble, center - w / 2, icon.bottom, w, h);
 }
 
 } // namespace emu

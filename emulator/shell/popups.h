@@ -5,7 +5,15 @@
 
 namespace emu {
 
-bool RegisterPopupClasses(HINSTANCE instance);
+// The popups' own process (shell32.exe --popups SHELLPID): makes the hidden start
+// menu and bubble windows and runs until the shell ends.
+int RunPopupHost(HINSTANCE instance, DWORD shellPid);
+
+// Starts that process for this shell; ConnectPopupHost then waits (bounded) for its
+// windows. A popup is open while its window is visible; the functions below work
+// on those windows (and do nothing without them).
+void StartPopupHost();
+bool ConnectPopupHost();
 
 // Opens the start menu below the start button, or closes it when it is open.
 void ToggleStartMenu();

@@ -46,20 +46,33 @@ void ReadArguments()
     emu::Shell().restartArgs = restart;
 }
 
+// The shell pid after --popups, or 0 when this is the shell itself.
+DWORD PopupHostFor()
+{
+    const std::vector<std::wstring> args = emu::CommandLineArgs();
+    unsigned long pid = 0;
+    if (args.size() == 2 && args[0] == emu::kPopupsArg && emu::ParseNumber(args[1], &pid))
+        return pid;
+    return 0;
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
+    if (DWORD shell = PopupHostFor())
+        return emu::RunPopupHost(instance, shell);
     ReadArguments();
     SetCurrentDirectoryW(emu::DeviceRoot().c_str());
     emu::EnsureDeviceState();
     emu::Shell().instance = instance;
     // Like the handheld's own taskbar, the shell learns once at boot whether there is a phone.
     emu::Shell().phone = WorkingCellularLine(ReadDeviceLines()) != nullptr;
-    if (!emu::RegisterPopupClasses(instance) || !emu::RegisterBlankScreenClass(instance) || !emu::CreateToday(instance)
-        || !emu::CreateTaskbar(instance))
+    emu::StartPopupHost();   // starts while the shell makes its own windows
+    if (!emu::RegisterBlankScreenClass(instance) || !emu::CreateToday(instance) || !emu::CreateTaskbar(instance))
         return 1;
     emu::WatchPowerKey(instance);
+    emu::ConnectPopupHost();
     emu::RunStartUpFolder();
     SetPropW(emu::Shell().taskbar, emu::kShellReadyProp, reinterpret_cast<HANDLE>(1));
     MSG msg;

@@ -43,7 +43,7 @@ void ExpectBubbleAt(kit::Device& d, int x, const wchar_t* title)
     SCOPED_TRACE(kit::Narrow(title ? title : L"no bubble") + " at x=" + std::to_string(x));
     d.Tap(d.Taskbar(), x, 13 * d.Scale());
     if (!title) {
-        EXPECT_EQ(FindWindowW(emu::kBubbleClass, nullptr), nullptr);
+        EXPECT_EQ(kit::FindShownWindow(emu::kBubbleClass, nullptr), nullptr);
         return;
     }
     HWND bubble = d.WaitForWindow(emu::kBubbleClass, title, nullptr, 2000);
@@ -122,7 +122,7 @@ TEST(EmulatorTaskbar, StartButtonOpensTheStartMenuOnThePress)
     EXPECT_TRUE(d.WaitForNoWindow(emu::kStartMenuClass, nullptr, 2000));
     // A press just right of the start button opens nothing.
     d.Tap(d.Taskbar(), 60 * s, 13 * s);
-    EXPECT_EQ(FindWindowW(emu::kStartMenuClass, nullptr), nullptr);
+    EXPECT_EQ(kit::FindShownWindow(emu::kStartMenuClass, nullptr), nullptr);
 }
 
 TEST(EmulatorTaskbar, CloseButtonClosesTheForegroundApplication)

@@ -160,13 +160,25 @@ DWORD Device::WaitExit(const Process& process, DWORD timeoutMs, bool* timedOut)
 HWND Device::WaitForWindow(const wchar_t* cls, const wchar_t* title, HWND parent, DWORD timeoutMs)
 {
     HWND found = nullptr;
-    WaitUntil([&] { return (found = FindWindowExW(parent, nullptr, cls, title)) != nullptr; }, timeoutMs);
+    WaitUntil([&] {
+        found = parent ? FindWindowExW(parent, nullptr, cls, title) : FindShownWindow(cls, title);
+        return found != nullptr;
+    }, timeoutMs);
     return found;
 }
 
 bool Device::WaitForNoWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs)
 {
-    return WaitUntil([&] { return FindWindowW(cls, title) == nullptr; }, timeoutMs);
+    return WaitUntil([&] { return FindShownWindow(cls, title) == nullptr; }, timeoutMs);
+}
+
+HWND FindShownWindow(const wchar_t* cls, const wchar_t* title)
+{
+    for (HWND w = FindWindowExW(nullptr, nullptr, cls, title); w; w = FindWindowExW(nullptr, w, cls, title)) {
+        if (IsWindowVisible(w))
+            return w;
+    }
+    return nullptr;
 }
 
 HWND Device::StartBar(DWORD timeoutMs)

@@ -88,10 +88,10 @@ public:
     // The exit code, or STILL_ACTIVE with *timedOut set when it did not end in time.
     DWORD WaitExit(const Process& process, DWORD timeoutMs, bool* timedOut = nullptr);
 
-    // Waits for a window of class cls (and title, when given): top-level when parent
-    // is null, else a child of parent. Null when none appeared in time.
+    // Waits for a window of class cls (and title, when given): a shown top-level one
+    // when parent is null, else a child of parent. Null when none appeared in time.
     HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, HWND parent = nullptr, DWORD timeoutMs = 5000);
-    // Waits until no top-level window of class cls (and title) exists.
+    // Waits until no shown top-level window of class cls (and title) is left.
     bool WaitForNoWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs = 5000);
 
     // Starts \Program Files\Velkis\Velkis.exe and waits for its "VelkisClass" child
@@ -126,6 +126,9 @@ public:
     // Screen pixels of r (screen coordinates), row-major.
     std::vector<COLORREF> ReadScreen(const RECT& r) const;
     COLORREF Pixel(int x, int y) const;
+    // The device screen as the X display shows it (Wine's virtual desktop window,
+    // read with the host's xwd), row-major; false with the reason in why.
+    bool ReadXDisplay(std::vector<COLORREF>* pixels, SIZE* size, std::string* why) const;
     // PNG of r, for people; a relative path lands in build\e2e.
     bool SavePng(const std::wstring& path, const RECT& r) const;
 
@@ -167,6 +170,10 @@ private:
 // Registry reads for tests: false / empty when the value is absent.
 bool ReadRegDword(HKEY root, const wchar_t* key, const wchar_t* value, DWORD* out);
 std::wstring ReadRegString(HKEY root, const wchar_t* key, const wchar_t* value);
+
+// A shown top-level window of class cls (and title, when given), or null. The
+// shell's popups exist hidden while closed.
+HWND FindShownWindow(const wchar_t* cls, const wchar_t* title);
 
 // Top-level window of class cls (and title, when given) owned by process pid.
 HWND FindProcessWindow(DWORD pid, const wchar_t* cls, const wchar_t* title);
