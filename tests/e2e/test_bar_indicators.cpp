@@ -41,10 +41,10 @@ void TapShellVolume(Device& device)
     const emu::TaskbarLayout l = emu::ComputeTaskbarLayout(
         device.Screen().cx, s, emu::CurrentSystemClockWidth(device.Taskbar(), s), false);
     device.Tap(device.Taskbar(), (l.volume.left + l.volume.right) / 2, 13 * s);
-    HWND bubble = device.WaitForWindow(emu::kBubbleClass, emu::kVolumeBubble, nullptr, 2000);
+    HWND bubble = device.WaitForShownWindow(emu::kBubbleClass, emu::kVolumeBubble, 2000);
     ASSERT_NE(bubble, nullptr);
     device.Tap(bubble, 5, 5);
-    ASSERT_TRUE(device.WaitForNoWindow(emu::kBubbleClass, emu::kVolumeBubble, 2000));
+    ASSERT_TRUE(device.WaitForNoShownWindow(emu::kBubbleClass, emu::kVolumeBubble, 2000));
 }
 
 } // namespace

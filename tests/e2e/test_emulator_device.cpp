@@ -101,7 +101,7 @@ TEST(EmulatorDevice, ResetRestartsTheShellAndRunsTheStartUpFolder)
     d.ClearTaskbarTaps();
     d.Tap(d.Taskbar(), 30 * d.Scale(), 13 * d.Scale());
     EXPECT_EQ(d.TaskbarTaps().size(), 2u);
-    EXPECT_NE(d.WaitForWindow(emu::kStartMenuClass, nullptr, nullptr, 2000), nullptr);
+    EXPECT_NE(d.WaitForShownWindow(emu::kStartMenuClass, nullptr, 2000), nullptr);
 }
 
 TEST(EmulatorDevice, ShortcutsAreTheDevicesNumberHashCommandText)

@@ -46,14 +46,14 @@ void ExpectBubbleAt(kit::Device& d, int x, const wchar_t* title)
         EXPECT_EQ(kit::FindShownWindow(emu::kBubbleClass, nullptr), nullptr);
         return;
     }
-    HWND bubble = d.WaitForWindow(emu::kBubbleClass, title, nullptr, 2000);
+    HWND bubble = d.WaitForShownWindow(emu::kBubbleClass, title, 2000);
     ASSERT_NE(bubble, nullptr);
     RECT r;
     GetWindowRect(bubble, &r);
     EXPECT_GE(r.top, 26 * d.Scale() - 1) << "the bubble opens below the taskbar";
     EXPECT_TRUE(x >= r.left && x < r.right) << "the bubble stands under the tapped icon";
     d.Tap(bubble, 5, 5);   // a tap closes it
-    EXPECT_TRUE(d.WaitForNoWindow(emu::kBubbleClass, title, 2000));
+    EXPECT_TRUE(d.WaitForNoShownWindow(emu::kBubbleClass, title, 2000));
 }
 
 } // namespace
@@ -111,7 +111,7 @@ TEST(EmulatorTaskbar, StartButtonOpensTheStartMenuOnThePress)
     ASSERT_TRUE(d.Ready());
     const int s = d.Scale();
     d.PressAt(d.Taskbar(), 30 * s, 13 * s);
-    HWND menu = d.WaitForWindow(emu::kStartMenuClass, emu::kStartMenuTitle, nullptr, 2000);
+    HWND menu = d.WaitForShownWindow(emu::kStartMenuClass, emu::kStartMenuTitle, 2000);
     ASSERT_NE(menu, nullptr) << "the bar forwards only the press of the start button";
     RECT r;
     GetWindowRect(menu, &r);
@@ -119,7 +119,7 @@ TEST(EmulatorTaskbar, StartButtonOpensTheStartMenuOnThePress)
     EXPECT_EQ(r.top, 26 * s);
     // A second press closes it again.
     d.Tap(d.Taskbar(), 10 * s, 5 * s);
-    EXPECT_TRUE(d.WaitForNoWindow(emu::kStartMenuClass, nullptr, 2000));
+    EXPECT_TRUE(d.WaitForNoShownWindow(emu::kStartMenuClass, nullptr, 2000));
     // A press just right of the start button opens nothing.
     d.Tap(d.Taskbar(), 60 * s, 13 * s);
     EXPECT_EQ(kit::FindShownWindow(emu::kStartMenuClass, nullptr), nullptr);

@@ -53,11 +53,11 @@ TEST(XDisplay, ShowsWhatTheScreenReadsIdleWithTheStartMenuAndWithTheBarMenu)
     EXPECT_EQ(DifferingPixels(device, L"idle"), 0u);
 
     device.PressAt(device.Taskbar(), 10 * s, 13 * s);
-    ASSERT_NE(device.WaitForWindow(emu::kStartMenuClass, nullptr, nullptr, 2000), nullptr);
+    ASSERT_NE(device.WaitForShownWindow(emu::kStartMenuClass, nullptr, 2000), nullptr);
     EXPECT_EQ(DifferingPixels(device, L"start-menu"), 0u);
     device.ReleaseAt(device.Taskbar(), 10 * s, 13 * s);
     device.Tap(device.Taskbar(), 10 * s, 13 * s);
-    ASSERT_TRUE(device.WaitForNoWindow(emu::kStartMenuClass, nullptr, 2000));
+    ASSERT_TRUE(device.WaitForNoShownWindow(emu::kStartMenuClass, nullptr, 2000));
 
     PostMessageW(bar, MSG_SHOW_MENU, 0, 0);
     ASSERT_NE(device.WaitForWindow(L"#32768", nullptr, nullptr, 2000), nullptr);

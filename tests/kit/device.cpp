@@ -160,14 +160,23 @@ DWORD Device::WaitExit(const Process& process, DWORD timeoutMs, bool* timedOut)
 HWND Device::WaitForWindow(const wchar_t* cls, const wchar_t* title, HWND parent, DWORD timeoutMs)
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        found = parent ? FindWindowExW(parent, nullptr, cls, title) : FindShownWindow(cls, title);
-        return found != nullptr;
-    }, timeoutMs);
+    WaitUntil([&] { return (found = FindWindowExW(parent, nullptr, cls, title)) != nullptr; }, timeoutMs);
     return found;
 }
 
 bool Device::WaitForNoWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs)
+{
+    return WaitUntil([&] { return FindWindowW(cls, title) == nullptr; }, timeoutMs);
+}
+
+HWND Device::WaitForShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindShownWindow(cls, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool Device::WaitForNoShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs)
 {
     return WaitUntil([&] { return FindShownWindow(cls, title) == nullptr; }, timeoutMs);
 }

@@ -88,11 +88,14 @@ public:
     // The exit code, or STILL_ACTIVE with *timedOut set when it did not end in time.
     DWORD WaitExit(const Process& process, DWORD timeoutMs, bool* timedOut = nullptr);
 
-    // Waits for a window of class cls (and title, when given): a shown top-level one
-    // when parent is null, else a child of parent. Null when none appeared in time.
+    // Waits for a window of class cls (and title, when given): top-level when parent
+    // is null, else a child of parent. Null when none appeared in time.
     HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, HWND parent = nullptr, DWORD timeoutMs = 5000);
-    // Waits until no shown top-level window of class cls (and title) is left.
+    // Waits until no top-level window of class cls (and title) exists.
     bool WaitForNoWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs = 5000);
+    // The same for shown top-level windows: the shell's popups exist, hidden, while closed.
+    HWND WaitForShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs = 5000);
+    bool WaitForNoShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs = 5000);
 
     // Starts \Program Files\Velkis\Velkis.exe and waits for its "VelkisClass" child
     // of the system taskbar.
