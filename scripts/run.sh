@@ -9,7 +9,8 @@
 # --setup also opens the setup program over the bar on the given page (screenshot
 # <profile>-setup.png, or <profile>-setup-<page>.png).
 # --menu starts three sample applications and opens the bar menu (<profile>-menu.png).
-# VELKIS_RUN_BUILD_DIR picks another build tree than build/.
+# VELKIS_RUN_BUILD_DIR picks another build tree than build/. Under a harness that is
+# already up (inside the test command) it uses that one and never waits for a person.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${VELKIS_RUN_BUILD_DIR:-$root/build}
@@ -43,8 +44,16 @@ esac
 build_all "$root" "$build"
 
 interactive=${DISPLAY:+1}
-harness_setup "$build" "$profile"
-trap harness_teardown EXIT
+shared=
+if [ -n "${WINEPREFIX:-}" ] && [ -n "${VELKIS_BUILD_DIR:-}" ]; then
+    # Inside the test command its harness serves: no person to wait for, and the
+    # device's programs end after the screenshot.
+    shared=1
+    interactive=
+else
+    harness_setup "$build" "$profile"
+    trap harness_teardown EXIT
+fi
 trap 'exit 130' INT TERM
 harness_switch_profile "$profile"
 
@@ -93,6 +102,7 @@ else
     shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
+    [ -z "$shared" ] || ctl stop
     [ -f "$shot" ] || { echo "no screenshot was written" >&2; exit 1; }
     echo "$shot"
 fi

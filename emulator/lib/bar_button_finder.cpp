@@ -88,10 +88,16 @@ bool FindBarButton(const wchar_t* skinKey, POINT* centre)
     std::vector<COLORREF> image = ImagePixels(skin.substr(0, slash + 1) + name, &width, &height);
     if (image.empty())
         return false;
-    RECT screenRect = ScreenRect();
     bool hiRes = _wtoi(ReadSetting(skin, L"Skin Info", L"HiRes").c_str()) != 0;
-    int scale = !hiRes && screenRect.right > 400 ? 2 : 1;
-    int bandWidth = screenRect.right;
+    int scale = !hiRes && ScreenRect().right > 400 ? 2 : 1;
+    return FindImageOnBar(image, width, height, scale, centre);
+}
+
+bool FindImageOnBar(const std::vector<COLORREF>& image, int width, int height, int scale, POINT* centre)
+{
+    if (image.empty() || width <= 0 || height <= 0)
+        return false;
+    int bandWidth = ScreenRect().right;
     std::vector<COLORREF> band = CaptureScreen(RECT{0, 0, bandWidth, height * scale});
     for (int x = bandWidth - width * scale; x >= 0 && !band.empty(); --x) {
         if (ImageMatches(image, width, height, band, bandWidth, x, scale)) {

@@ -2,6 +2,7 @@
 // the run command can tap it as a user would, without knowing the bar's layout.
 #pragma once
 #include <windows.h>
+#include <vector>
 
 namespace emu {
 
@@ -10,5 +11,9 @@ namespace emu {
 // (for example "Volume Normal"), its top-left key colour left out. False when
 // the settings, the skin or the image cannot be read, or the image is not shown.
 bool FindBarButton(const wchar_t* skinKey, POINT* centre);
+
+// The same search for pixels already decoded (top row first, the top-left one the
+// key colour), drawn at scale: the centre of the rightmost place they match.
+bool FindImageOnBar(const std::vector<COLORREF>& image, int width, int height, int scale, POINT* centre);
 
 } // namespace emu

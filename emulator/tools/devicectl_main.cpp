@@ -8,6 +8,7 @@
 //   tap-button KEY     taps the bar's button that shows the skin image KEY
 //                      ("Volume Normal"), as the stylus would
 //   sheet-page N       shows page N (from 0) of the open setup sheet, as a tap on its tab
+//   stop               ends every device program
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_install.h"
 #include "emulator/lib/device_paths.h"
@@ -144,6 +145,7 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"metrics") return Metrics();
     if (command == L"tap-button") return TapButton(argc, argv);
     if (command == L"sheet-page") return SheetPage(argc, argv);
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N\n");
+    if (command == L"stop") return emu::TerminateDeviceProcesses(5000) >= 0 ? 0 : 1;
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|stop\n");
     return 2;
 }
