@@ -119,7 +119,7 @@ protected:
 TEST_F(SkinCheck, TheShippedSkinsAndACompleteOneAreClean)
 {
     std::wstring themes = BuildFolder() + L"\\install\\Themes\\";
-    for (const wchar_t* skin : {L"Default\\barconfin.skin", L"GraphiteHiRes\\graphite.skin"})
+    for (const wchar_t* skin : {L"Default\\barconfin.skin", L"GraphiteHiRes\\graphite.skin", L"Harbour\\harbour.skin"})
         EXPECT_EQ(Problems(CheckSkin((themes + skin).c_str())), "") << Narrow(skin);
     // The HiRes 1 skin is told it is not listed on small screens, without a problem.
     std::vector<Finding> hiRes = CheckSkin((themes + L"GraphiteHiRes\\graphite.skin").c_str());
