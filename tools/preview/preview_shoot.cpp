@@ -116,7 +116,7 @@ struct Shooter {
         if (!name || !FindOnBar(folder, name->value, &at))
             return;
         device.Tap(bar, at.x, at.y);
-        HWND opened = device.WaitForWindow(cls, title, nullptr, 3000);
+        HWND opened = device.WaitForShownWindow(cls, title, 3000);
         if (!opened)
             return;
         device.Settle(opened);
@@ -126,7 +126,7 @@ struct Shooter {
             PostMessageW(opened, WM_KEYDOWN, VK_ESCAPE, 0);
         else
             device.Tap(bar, width / 2, barHeight * 4);  // a press on the bar closes a popup
-        device.WaitForNoWindow(cls, title, 3000);
+        device.WaitForNoShownWindow(cls, title, 3000);
         normal = SettledStrip();
     }
 };
