@@ -1,7 +1,7 @@
 # Sourced: installs the packages the build and tests need, configures and builds.
 #   build_all SOURCE_DIR BUILD_DIR
 
-DEVICE_PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb xauth x11-apps clang libclang-rt-14-dev python3"
+DEVICE_PACKAGES="cmake fonts-wine ninja-build g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest wine wine64 xvfb xauth x11-apps clang libclang-rt-14-dev python3"
 
 install_missing() {
     local missing=() p

@@ -99,6 +99,9 @@ harness_setup() {
         wineserver -w
         touch "$WINEPREFIX/.velkis-ready"
     fi
+    # The handheld's system font is Tahoma: Wine's own (Debian's fonts-wine) stands in.
+    cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+        "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
     # The emulated handheld's root folder is drive D: of every device process.
     mkdir -p "$build/device"
     ln -sfn "$build/device" "$WINEPREFIX/dosdevices/d:"
