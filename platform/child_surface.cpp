@@ -1,13 +1,12 @@
 // A stand-in surface for child windows of other processes' windows.
 #include "platform/child_surface.h"
 #include "platform/scoped_win.h"
+#include <commctrl.h>
 
 namespace {
 
 constexpr wchar_t kSurfaceClass[] = L"ChildWindowSurface";
 constexpr wchar_t kSurfaceProperty[] = L"ChildWindowSurface";
-constexpr UINT_PTR kFollowTimer = 1;
-constexpr UINT kFollowPeriod = 100;
 
 struct Surface {
     HWND child;
@@ -34,17 +33,24 @@ void OnSurfacePaint(HWND window)
     EndPaint(window, &paint);
 }
 
-// The surface lives as long as its child and is shown only while the child is.
-void OnFollowTimer(HWND window)
+// The surface lives as long as its child and is shown only while the child is. It
+// learns of both from the child's own messages (a subclass), so an idle bar costs
+// nothing here; a polling timer woke the bar ten times a second.
+LRESULT CALLBACK FollowChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
 {
-    Surface* surface = SurfaceOf(window);
-    if (!surface || !IsWindow(surface->child)) {
-        DestroyWindow(window);
-        return;
+    HWND window = reinterpret_cast<HWND>(data);
+    if (message == WM_WINDOWPOSCHANGED && IsWindow(window)) {
+        const UINT flags = reinterpret_cast<const WINDOWPOS*>(lParam)->flags;
+        if (flags & SWP_SHOWWINDOW)
+            ShowWindow(window, SW_SHOWNOACTIVATE);
+        else if (flags & SWP_HIDEWINDOW)
+            ShowWindow(window, SW_HIDE);
+    } else if (message == WM_DESTROY) {
+        RemoveWindowSubclass(child, FollowChild, 0);
+        if (IsWindow(window))
+            DestroyWindow(window);
     }
-    bool visible = IsWindowVisible(surface->child) != FALSE;
-    if (visible != (IsWindowVisible(window) != FALSE))
-        ShowWindow(window, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    return DefSubclassProc(child, message, wParam, lParam);
 }
 
 LRESULT CALLBACK SurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -60,10 +66,6 @@ LRESULT CALLBACK SurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE:
         if (Surface* surface = SurfaceOf(window))
             PostMessageW(surface->child, message, wParam, lParam);
-        return 0;
-    case WM_TIMER:
-        if (wParam == kFollowTimer)
-            OnFollowTimer(window);
         return 0;
     case WM_NCDESTROY:
         if (Surface* surface = SurfaceOf(window)) {
@@ -105,7 +107,7 @@ HWND CreateSurface(HWND child)
     Surface* surface = new Surface{child, nullptr, 0, 0};
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(surface));
     SetPropW(child, kSurfaceProperty, window);
-    SetTimer(window, kFollowTimer, kFollowPeriod, nullptr);
+    SetWindowSubclass(child, FollowChild, 0, reinterpret_cast<DWORD_PTR>(window));
     return window;
 }
 

@@ -108,10 +108,13 @@ bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWN
 
 void CheckForeground(HWND window)
 {
-    ClosePopupIfInBackground(volumePopupWindow, GetForegroundWindow());
-    ClosePopupIfInBackground(batteryPopupWindow, GetForegroundWindow());
-
+    // One question to the window server per tick while nothing changes: the class
+    // is looked up only for a new foreground window.
     HWND foreground = GetForegroundWindow();
+    ClosePopupIfInBackground(volumePopupWindow, foreground);
+    ClosePopupIfInBackground(batteryPopupWindow, foreground);
+    if (foreground == lastForegroundWindow)
+        return;
     wchar_t className[32] = L"";
     if (foreground)
         GetClassNameW(foreground, className, 32);
