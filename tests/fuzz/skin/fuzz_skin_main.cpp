@@ -111,7 +111,7 @@ std::string ReadText(const std::wstring& path)
 }
 
 // One execution: one file changed, then release and load as a reload does.
-void Execute(Run& run, FuzzRandom& random, int baseline, LARGE_INTEGER frequency)
+void Execute(Run& run, FuzzRandom& random, int& baseline, LARGE_INTEGER frequency)
 {
     int target = int(random.Below(5));
     if (target == 4) {
@@ -130,8 +130,11 @@ void Execute(Run& run, FuzzRandom& random, int baseline, LARGE_INTEGER frequency
     if (ms > 1000)
         KeepFinding(run, "slow-load");
     ReleaseAppearance();
-    if (GdiObjectCount() != baseline)
+    int gdi = GdiObjectCount();
+    if (gdi != baseline) {
         KeepFinding(run, "gdi-leak");
+        baseline = gdi;  // one leak is one finding
+    }
     if (ReadText(run.config) != run.configBytes) {
         KeepFinding(run, "config-changed");
         WriteText(run.config, run.configBytes);
