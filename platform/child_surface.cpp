@@ -111,6 +111,17 @@ HWND CreateSurface(HWND child)
     return window;
 }
 
+// The surface stands just above the child's top-level window, as the child itself
+// would. Raising it to the very top on every paint put the bar over windows that
+// stand over the taskbar (the dark panel of a screen turned off). Null: it is there.
+HWND InsertAfterFor(HWND root, HWND surface)
+{
+    HWND above = GetWindow(root, GW_HWNDPREV);
+    if (above == surface)
+        return nullptr;
+    return above ? above : HWND_TOPMOST;
+}
+
 } // namespace
 
 void PresentChildWindow(HWND child, HDC source, int width, int height)
@@ -139,8 +150,9 @@ void PresentChildWindow(HWND child, HDC source, int width, int height)
 
     POINT origin = {0, 0};
     ClientToScreen(child, &origin);
-    SetWindowPos(window, HWND_TOPMOST, origin.x, origin.y, width, height,
-                 SWP_NOACTIVATE | (IsWindowVisible(child) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    const HWND after = InsertAfterFor(GetAncestor(child, GA_ROOT), window);
+    SetWindowPos(window, after, origin.x, origin.y, width, height,
+                 SWP_NOACTIVATE | (after ? 0 : SWP_NOZORDER) | (IsWindowVisible(child) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
 }
