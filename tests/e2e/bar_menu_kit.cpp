@@ -104,8 +104,8 @@ HWND OpenShellOkWindow(kit::Device& device, const wchar_t* title)
     const std::wstring copy = folder + L"\\" + emu::kShellExe;
     if (!CopyFileW((emu::EmulatorDir() + L"\\" + emu::kSampleAppExe).c_str(), emu::DevicePath(copy).c_str(), FALSE))
         return nullptr;
-    emu::SampleWindowSpec spec{title, L"ShellPanel", WS_POPUP | WS_VISIBLE, 0x80000000};
-    const kit::Device::Process p = device.Start(copy, emu::FormatSampleArgs({spec}));
+    emu::SampleWindowSpec window{title, L"ShellPanel", WS_POPUP | WS_VISIBLE, 0x80000000};
+    const kit::Device::Process p = device.Start(copy, emu::FormatSampleArgs({window}));
     HWND found = nullptr;
     kit::Device::WaitUntil([&] {
         found = kit::FindProcessWindow(p.pid, L"ShellPanel", title);

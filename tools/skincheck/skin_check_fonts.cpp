@@ -94,20 +94,20 @@ void CheckFontSection(const wchar_t* skinPath, const char* section, std::vector<
         }
         std::string name = key;
         if (name == "Name") {
-            FontSpec spec = ReadFontSpec(skinPath, section);  // the name exactly as the bar takes it
+            FontSpec font = ReadFontSpec(skinPath, section);  // the name exactly as the bar takes it
             if (!value[0])
                 AddFinding(findings, FindingKind::MissingKey, section, key, "is empty; " + DefaultWords(key));
-            else if (FontInstalled(spec.name))
+            else if (FontInstalled(font.name))
                 ;
-            else if (IsHandheldFont(spec.name)) {
-                if (noted.insert(spec.name).second)  // once per face
+            else if (IsHandheldFont(font.name)) {
+                if (noted.insert(font.name).second)  // once per face
                     findings.push_back(Finding{FindingKind::FontNote, section, key,
-                                           "note: [" + std::string(section) + "] Name: \"" + Narrow(spec.name) +
+                                           "note: [" + std::string(section) + "] Name: \"" + Narrow(font.name) +
                                                "\" is on every handheld but not installed on this machine, "
                                                "which draws it with a substitute."});
             } else
                 AddFinding(findings, FindingKind::FontMissing, section, key,
-                           "the font \"" + Narrow(spec.name) + "\" is not installed; the system draws the text in a "
+                           "the font \"" + Narrow(font.name) + "\" is not installed; the system draws the text in a "
                            "font of its own choice.");
         } else if (name == "Size" && ParseSizePoints(value) == 0) {
             AddFinding(findings, FindingKind::FontValue, section, key,
