@@ -97,25 +97,37 @@ std::vector<DWORD> DeviceProcessIds()
 
 int TerminateDeviceProcesses(DWORD timeoutMs, DWORD keep)
 {
-    std::vector<HANDLE> handles;
-    for (DWORD id : DeviceProcessIds()) {
-        if (id == keep)
-            continue;
-        HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
-        if (!h)
-            continue;
-        TerminateProcess(h, 1);
-        handles.push_back(h);
-    }
+    // A process that one of them started just before it ended is missing from the
+    // snapshot (the shell starts its popups process): snapshots repeat until one
+    // finds nothing left, within the time given.
     const DWORD start = GetTickCount();
     int ended = 0;
-    for (HANDLE h : handles) {
-        DWORD spent = GetTickCount() - start;
-        if (WaitForSingleObject(h, spent < timeoutMs ? timeoutMs - spent : 0) == WAIT_OBJECT_0)
-            ++ended;
-        CloseHandle(h);
+    for (;;) {
+        std::vector<HANDLE> handles;
+        for (DWORD id : DeviceProcessIds()) {
+            if (id == keep)
+                continue;
+            HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+            if (!h)
+                continue;
+            if (WaitForSingleObject(h, 0) == WAIT_OBJECT_0) {   // ended; a handle keeps it listed
+                CloseHandle(h);
+                continue;
+            }
+            TerminateProcess(h, 1);
+            handles.push_back(h);
+        }
+        if (handles.empty())
+            return ended;
+        for (HANDLE h : handles) {
+            DWORD spent = GetTickCount() - start;
+            if (WaitForSingleObject(h, spent < timeoutMs ? timeoutMs - spent : 0) == WAIT_OBJECT_0)
+                ++ended;
+            CloseHandle(h);
+        }
+        if (GetTickCount() - start >= timeoutMs)
+            return ended;
     }
-    return ended;
 }
 
 } // namespace emu
