@@ -42,21 +42,27 @@ bool ExitSetup(kit::Device& device, const SetupRun& setup)
 
 std::wstring AnswerMessageBox(kit::Device& device, const SetupRun& setup)
 {
+    // The box exists before its text does: it is read once the box is shown.
     HWND box = nullptr;
-    kit::Device::WaitUntil([&] { return (box = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Tormalin")); },
-                           5000);
+    wchar_t text[128] = L"";
+    kit::Device::WaitUntil([&] {
+        box = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Tormalin");
+        return box && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 128) > 0;
+    }, 5000);
     if (!box)
         return L"";
-    wchar_t text[128] = L"";
-    GetDlgItemTextW(box, 0xFFFF, text, 128);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return device.WaitForNoWindow(L"#32770", L"Tormalin") ? text : L"";
 }
 
 void PressOk(kit::Device& device, HWND sheet)
 {
-    SetForegroundWindow(sheet);
-    kit::Device::WaitUntil([&] { return GetForegroundWindow() == sheet; }, 3000);
+    // The OK button acts on the foreground window: asked again until the sheet is it.
+    kit::Device::WaitUntil([&] {
+        if (GetForegroundWindow() != sheet)
+            SetForegroundWindow(sheet);
+        return GetForegroundWindow() == sheet;
+    }, 3000);
     const int s = device.Scale();
     device.Tap(device.Taskbar(), device.Screen().cx - 13 * s, 13 * s);
 }

@@ -105,7 +105,7 @@ TEST(BarCommands, OptionsStartsTheSetupProgramAndNothingWhenItIsMissing)
     BarDevice b("0000010");
     ASSERT_TRUE(b.bar);
     Choose(b, 40024);
-    HWND sheet = b.device.WaitForWindow(L"#32770", L"Velkis Option");
+    HWND sheet = b.device.WaitForShownWindow(L"#32770", L"Velkis Option");
     EXPECT_TRUE(sheet) << "the setup program's sheet";
     if (sheet)
         PostMessageW(sheet, WM_CLOSE, 0, 0);

@@ -194,7 +194,16 @@ HWND Device::StartBar(DWORD timeoutMs)
 {
     if (!Start(std::wstring(emu::kProgramDir) + L"\\Velkis.exe").handle)
         return nullptr;
-    return WaitForWindow(L"VelkisClass", nullptr, taskbar_, timeoutMs);
+    // The window exists while the bar still loads its skin, hidden: messages posted
+    // then would wait behind the start, and Settle cannot tell. Started is shown
+    // and painted once.
+    const DWORD start = GetTickCount();
+    HWND bar = WaitForWindow(L"VelkisClass", nullptr, taskbar_, timeoutMs);
+    const DWORD spent = GetTickCount() - start;
+    if (!bar || !WaitUntil([&] { return IsWindowVisible(bar) && !GetUpdateRect(bar, nullptr, FALSE); },
+                           spent < timeoutMs ? timeoutMs - spent : 0))
+        return nullptr;
+    return bar;
 }
 
 HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD traits,

@@ -98,7 +98,7 @@ public:
     bool WaitForNoShownWindow(const wchar_t* cls, const wchar_t* title, DWORD timeoutMs = 5000);
 
     // Starts \Program Files\Velkis\Velkis.exe and waits for its "VelkisClass" child
-    // of the system taskbar.
+    // of the system taskbar, shown and painted; null when it is not in time.
     HWND StartBar(DWORD timeoutMs = 5000);
 
     // Opens one window in a new sampleapp.exe process and waits for it. traits:
