@@ -155,8 +155,10 @@ TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)
     const int s = device.Scale();
     POINT rule{30 * s, 25 * s};
     ClientToScreen(order, &rule);
-    EXPECT_TRUE(bartest::Near(device.Pixel(rule.x, rule.y), RGB(0, 0, 0)));
-    EXPECT_TRUE(bartest::Near(device.Pixel(rule.x, rule.y + 3 * s), RGB(255, 255, 255)));
+    // Shown is not yet painted: the pixels are awaited (bounded).
+    EXPECT_TRUE(bartest::Near(bartest::WaitForPixel(device, rule.x, rule.y, RGB(0, 0, 0)), RGB(0, 0, 0)));
+    EXPECT_TRUE(bartest::Near(bartest::WaitForPixel(device, rule.x, rule.y + 3 * s, RGB(255, 255, 255)),
+                              RGB(255, 255, 255)));
 
     SendMessageW(setup.sheet, PSM_SETCURSEL, 2, 0);
     HWND theme = WaitForPage(setup.sheet, kAddTheme);
@@ -165,7 +167,11 @@ TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)
 
     PostMessageW(setup.sheet, WM_COMMAND, kAboutCommand, 0);
     HWND about = nullptr;
-    Device::WaitUntil([&] { return (about = kit::FindProcessWindow(setup.process.pid, L"#32770", L"About")); }, 5000);
+    // The box exists during its set-up, where it takes its size and layout: read once shown.
+    Device::WaitUntil([&] {
+        about = kit::FindProcessWindow(setup.process.pid, L"#32770", L"About");
+        return about && IsWindowVisible(about);
+    }, 5000);
     ASSERT_TRUE(about);
     ExpectLayout(about, Variant(device, 163, 166, 142), {1053, 1054});
     PostMessageW(about, WM_COMMAND, IDOK, 0);
