@@ -35,10 +35,17 @@ PROCESS_INFORMATION StartDeviceProgram(const std::wstring& path, const std::wstr
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     const std::wstring root = DeviceRoot();
-    if (!CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        root.c_str(), &si, &pi))
-        return PROCESS_INFORMATION{};
-    return pi;
+    // Under load Wine now and then fails a process start outright; a second try starts it.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt)
+            Sleep(100);
+        if (CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, root.c_str(),
+                           &si, &pi))
+            return pi;
+        if (GetFileAttributesW(program.c_str()) == INVALID_FILE_ATTRIBUTES)
+            break;   // nothing there to start: no point in trying again
+    }
+    return PROCESS_INFORMATION{};
 }
 
 bool IsDeviceProcessImage(const std::wstring& imagePath)
