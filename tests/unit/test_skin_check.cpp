@@ -16,11 +16,6 @@ std::wstring BuildFolder()
     return path.substr(0, path.find_last_of(L'\\')) + L"\\..";
 }
 
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end());
-}
-
 std::string Problems(const std::vector<Finding>& findings)
 {
     std::string all;

@@ -8,6 +8,14 @@ int SkinBarHeight(int hiRes)
     return hiRes == 0 ? 26 : 52;
 }
 
+std::string Narrow(const std::wstring& text)
+{
+    std::string out;
+    for (wchar_t c : text)
+        out += char(c);
+    return out;
+}
+
 std::string ReadFailureWords(int readResult)
 {
     switch (readResult) {

@@ -36,6 +36,9 @@ int SkinBarHeight(int hiRes);
 void AddFinding(std::vector<Finding>& findings, FindingKind kind, const char* section, const char* key,
                 const std::string& text);
 
+// A skin's text as the report prints it: one byte per UTF-16 unit, as the INI files hold it.
+std::string Narrow(const std::wstring& text);
+
 // "is missing", "is missing with its whole section", ... for an IniReadValue result.
 std::string ReadFailureWords(int readResult);
 

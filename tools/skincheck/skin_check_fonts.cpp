@@ -50,14 +50,6 @@ bool IsDecimal(const char* text, long long* value)
     return true;
 }
 
-std::string Narrow(const wchar_t* text)
-{
-    std::string out;
-    for (; *text; ++text)
-        out += char(*text);
-    return out;
-}
-
 std::string DefaultWords(const char* key)
 {
     const FontSpec& d = kSkinFontDefaults;

@@ -7,14 +7,6 @@
 
 namespace {
 
-std::string Narrow(const std::wstring& text)
-{
-    std::string out;
-    for (wchar_t c : text)
-        out += char(c);
-    return out;
-}
-
 bool Contains(const std::vector<std::wstring>& list, const std::wstring& item)
 {
     return std::find(list.begin(), list.end(), item) != list.end();
