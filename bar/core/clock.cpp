@@ -4,6 +4,7 @@
 #include "bar/core/bar_state.h"
 #include "common/shell_classes.h"
 #include "platform/platform_version.h"
+#include "platform/registry_value.h"
 #include "platform/scoped_win.h"
 #include <cwchar>
 
@@ -71,14 +72,8 @@ void DrawClock(HDC dc, RECT* rect, int* rightEdge)
 
 DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
 {
-    ScopedRegKey key;
-    if (RegOpenKeyExW(root, keyPath, 0, KEY_READ, key.out()) != ERROR_SUCCESS)
-        return kAbsent;
-    DWORD value = 0, type = 0, size = sizeof(value);
-    LONG result = RegQueryValueExW(key.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof(value))
-        return kAbsent;
-    return value;
+    DWORD value = kAbsent;
+    return ReadRegistryDword(root, keyPath, valueName, &value) ? value : kAbsent;
 }
 
 HFONT ClockFont(bool bold)

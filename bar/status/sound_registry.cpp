@@ -1,5 +1,6 @@
 // Reading and writing the sound settings without ever creating a key.
 #include "bar/status/sound_registry.h"
+#include "platform/registry_value.h"
 #include "platform/scoped_win.h"
 #include <cwchar>
 
@@ -14,17 +15,7 @@ bool OpenSoundKey(const wchar_t* key, REGSAM access, ScopedRegKey& opened)
 
 bool ReadSoundDword(const wchar_t* key, const wchar_t* value, DWORD* out)
 {
-    ScopedRegKey opened;
-    if (!OpenSoundKey(key, KEY_QUERY_VALUE, opened))
-        return false;
-    DWORD type = 0;
-    DWORD data = 0;
-    DWORD size = sizeof(data);
-    if (RegQueryValueExW(opened.get(), value, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof(data))
-        return false;
-    *out = data;
-    return true;
+    return ReadRegistryDword(HKEY_CURRENT_USER, key, value, out);
 }
 
 DWORD SoundDwordOrZero(const wchar_t* key, const wchar_t* value)
