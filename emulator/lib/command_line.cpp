@@ -50,6 +50,11 @@ bool ParseSampleArgs(const std::vector<std::wstring>& args, std::vector<SampleWi
             i += 2;
             continue;
         }
+        if (args[i] == L"--file" && i + 1 < args.size() && !windows.empty() && !args[i + 1].empty()) {
+            windows.back().file = args[i + 1];
+            i += 2;
+            continue;
+        }
         if (args[i] != L"--window" || i + 4 >= args.size())
             return false;
         SampleWindowSpec w;
@@ -87,6 +92,8 @@ std::wstring FormatSampleArgs(const std::vector<SampleWindowSpec>& windows, cons
             wsprintfW(number, L" --traits %lu", w.traits);
             line += number;
         }
+        if (!w.file.empty())
+            line += L" --file " + QuoteArg(w.file);
     }
     return line;
 }

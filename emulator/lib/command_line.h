@@ -16,7 +16,18 @@ bool ParseNumber(const std::wstring& text, unsigned long* value);
 namespace sample_trait {
 constexpr DWORD IgnoresClose = 1;   // WM_CLOSE is logged and the window stays
 constexpr DWORD SmallIcon = 2;      // the window answers WM_GETICON with its own small icon
+constexpr DWORD Notes = 4;          // an edit fills the window; closing with unsaved text asks to save
+constexpr DWORD HangButton = 8;     // a "Hang 10 s" button stops the window's thread for 10 s
+constexpr DWORD HangsWhenReady = 16;  // that hang starts by itself once the windows are shown
 }
+
+// The "Hang 10 s" button's command: posting WM_COMMAND with this id to a window with
+// the HangButton trait starts the hang as a tap on the button would.
+constexpr WORD kHangCommand = 200;
+// The Notes window's edit control id; WM_CHAR posted to it is typing.
+constexpr WORD kNotesEditId = 100;
+// Where Notes saves when its window was given no --file.
+constexpr wchar_t kNotesDefaultFile[] = L"\\My Documents\\Notes.txt";
 
 // One window the sample application opens.
 struct SampleWindowSpec {
@@ -25,9 +36,10 @@ struct SampleWindowSpec {
     DWORD style = 0;
     DWORD exStyle = 0;
     DWORD traits = 0;
+    std::wstring file = L"";   // Notes: where Yes saves (empty: kNotesDefaultFile)
 };
 
-// sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--traits N] [--window ...]
+// sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--traits N] [--file PATH] [--window ...]
 // Returns false (and nothing) on any malformed argument.
 bool ParseSampleArgs(const std::vector<std::wstring>& args, std::vector<SampleWindowSpec>* out,
                      std::wstring* logPath = nullptr);

@@ -1,12 +1,28 @@
 // Sample application: opens the windows its command line asks for, in one process.
-//   sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--traits N] [--window ...]
+//   sampleapp.exe [--log PATH] --window TITLE CLASS STYLE EXSTYLE [--traits N] [--file PATH] [--window ...]
 // A window of class "Dialog" (like any sample window) closes on WM_COMMAND IDOK and
-// on WM_CLOSE, unless its traits say it ignores WM_CLOSE; a window whose class
-// begins with "WMP " (the media player) quits on Ctrl+Q. The program ends with its
-// last window. With --log, the current folder, every WM_CLOSE, WM_COMMAND, Ctrl+Q
-// and stylus press is recorded for the tests.
+// on WM_CLOSE; a window whose class begins with "WMP " (the media player) quits on
+// Ctrl+Q. The program ends with its last window. With --log, the current folder,
+// every WM_CLOSE, WM_COMMAND, Ctrl+Q, stylus press and hang is recorded for the tests.
+// --traits (emu::sample_trait bits, emulator/lib/command_line.h) add behaviour:
+//   1 IgnoresClose    WM_CLOSE is logged and the window stays.
+//   2 SmallIcon       the window has a small icon of its own (plain magenta).
+//   4 Notes           an edit control (id 100) fills the window; typing (WM_CHAR
+//                     posted to the edit will do) marks the text unsaved. WM_CLOSE
+//                     with unsaved text shows a message box (class "#32770", titled
+//                     as the window, text "Save changes?", Yes/No/Cancel): Yes
+//                     writes the text as UTF-8 to --file PATH (a device path such as
+//                     "\My Documents\a.txt", or a Win32 path), by default to
+//                     "\My Documents\Notes.txt", and closes; No closes; Cancel stays.
+//                     The box answers WM_COMMAND IDYES/IDNO/IDCANCEL.
+//   8 HangButton      a "Hang 10 s" button (command 200): the window's thread
+//                     sleeps 10 s and answers nothing meanwhile. Posting WM_COMMAND
+//                     200 to the window starts the hang without a tap.
+//  16 HangsWhenReady  that hang starts by itself as soon as the windows are shown.
 #include "emulator/lib/command_line.h"
 #include "emulator/sampleapp/event_log.h"
+#include "emulator/sampleapp/hang.h"
+#include "emulator/sampleapp/notes.h"
 #include "emulator/protocol.h"
 #include <windows.h>
 #include <cwchar>
@@ -17,10 +33,7 @@ namespace {
 int g_open = 0;
 HICON g_smallIcon = nullptr;
 
-DWORD TraitsOf(HWND window)
-{
-    return static_cast<DWORD>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
+using sample::SampleWindow;
 
 bool IsMediaPlayer(HWND window)
 {
@@ -54,52 +67,97 @@ HICON MakeSmallIcon()
     return icon;
 }
 
-LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT OnCommand(HWND window, SampleWindow* self, WPARAM wParam)
 {
-    switch (message) {
-    case WM_COMMAND:
-        sample::LogEvent(window, "command", wParam);
-        if (LOWORD(wParam) == IDOK) {
-            // Dialogs and windows with the caption OK button both end on OK.
-            DestroyWindow(window);
-            return 0;
-        }
-        break;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        RECT r;
-        GetClientRect(window, &r);
-        FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-        wchar_t title[64] = L"";
-        GetWindowTextW(window, title, 64);
-        DrawTextW(dc, title, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-        EndPaint(window, &ps);
+    sample::LogEvent(window, "command", wParam);
+    if (LOWORD(wParam) == IDOK) {
+        // Dialogs and windows with the caption OK button both end on OK.
+        DestroyWindow(window);
         return 0;
     }
-    case WM_CLOSE:
-        sample::LogEvent(window, "close", wParam);
-        if (TraitsOf(window) & emu::sample_trait::IgnoresClose)
-            return 0;
-        break;
-    case WM_KEYDOWN:
-        if (wParam == 'Q' && (GetKeyState(VK_CONTROL) & 0x8000)) {
-            sample::LogEvent(window, "ctrlq", 0);
-            if (IsMediaPlayer(window))
-                DestroyWindow(window);
-            return 0;
-        }
-        break;
-    case WM_LBUTTONDOWN:
-        Sleep(20);   // a slow handler, so a test that does not wait for it shows
-        sample::LogEvent(window, "down", lParam);
+    const DWORD hangs = emu::sample_trait::HangButton | emu::sample_trait::HangsWhenReady;
+    if (self && (self->traits & hangs) && LOWORD(wParam) == emu::kHangCommand)
+        sample::HangNow(window);
+    else if (self && self->edit && LOWORD(wParam) == emu::kNotesEditId)
+        sample::OnNotesEditCommand(*self, HIWORD(wParam));
+    return 0;
+}
+
+void OnPaint(HWND window)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RECT r;
+    GetClientRect(window, &r);
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    wchar_t title[64] = L"";
+    GetWindowTextW(window, title, 64);
+    DrawTextW(dc, title, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    EndPaint(window, &ps);
+}
+
+LRESULT OnClose(HWND window, SampleWindow* self, WPARAM wParam)
+{
+    sample::LogEvent(window, "close", wParam);
+    if (!self)
         return 0;
-    case WM_DESTROY:
-        RemovePropW(window, emu::kCaptionOkProp);
-        RemovePropW(window, emu::kSampleReadyProp);
-        if (--g_open <= 0)
-            PostQuitMessage(0);
+    if (self->traits & emu::sample_trait::IgnoresClose)
         return 0;
+    if (self->edit && !sample::NotesMayClose(window, *self))
+        return 0;
+    DestroyWindow(window);
+    return 0;
+}
+
+void OnSetFocus(SampleWindow* self)
+{
+    if (self && self->edit)
+        SetFocus(self->edit);   // typing into Notes goes to its text
+}
+
+LRESULT OnKeyDown(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == 'Q' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        sample::LogEvent(window, "ctrlq", 0);
+        if (IsMediaPlayer(window))
+            DestroyWindow(window);
+        return 0;
+    }
+    return DefWindowProcW(window, WM_KEYDOWN, wParam, lParam);
+}
+
+void OnStylusDown(HWND window, LPARAM lParam)
+{
+    Sleep(20);   // a slow handler, so a test that does not wait for it shows
+    sample::LogEvent(window, "down", lParam);
+}
+
+void OnDestroy(HWND window)
+{
+    RemovePropW(window, emu::kCaptionOkProp);
+    RemovePropW(window, emu::kSampleReadyProp);
+    if (--g_open <= 0)
+        PostQuitMessage(0);
+}
+
+void OnNcDestroy(HWND window, SampleWindow* self)
+{
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    delete self;
+}
+
+LRESULT CALLBACK SampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    SampleWindow* self = sample::SampleWindowOf(window);
+    switch (message) {
+    case WM_COMMAND: return OnCommand(window, self, wParam);
+    case WM_PAINT: OnPaint(window); return 0;
+    case WM_CLOSE: return OnClose(window, self, wParam);
+    case WM_SETFOCUS: OnSetFocus(self); return 0;
+    case WM_KEYDOWN: return OnKeyDown(window, wParam, lParam);
+    case WM_LBUTTONDOWN: OnStylusDown(window, lParam); return 0;
+    case WM_DESTROY: OnDestroy(window); return 0;
+    case WM_NCDESTROY: OnNcDestroy(window, self); return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -139,7 +197,14 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
     const DWORD kept = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     if ((wanted.exStyle & emu::kCaptionOkBit) && !(kept & emu::kCaptionOkBit))
         SetPropW(window, emu::kCaptionOkProp, reinterpret_cast<HANDLE>(1));
-    SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(wanted.traits));
+    SampleWindow* self = new SampleWindow;
+    self->traits = wanted.traits;
+    self->file = wanted.file;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    if (wanted.traits & emu::sample_trait::Notes)
+        sample::CreateNotesEdit(window, *self);
+    if (wanted.traits & emu::sample_trait::HangButton)
+        sample::CreateHangButton(window);
     if (wanted.traits & emu::sample_trait::SmallIcon) {
         if (!g_smallIcon)
             g_smallIcon = MakeSmallIcon();
@@ -153,6 +218,15 @@ HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
 }
 
 } // namespace
+
+namespace sample {
+
+SampleWindow* SampleWindowOf(HWND window)
+{
+    return reinterpret_cast<SampleWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+} // namespace sample
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
@@ -172,8 +246,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
     }
     if (g_open == 0)
         return 1;
-    for (HWND w : windows)
+    for (HWND w : windows) {
         SetPropW(w, emu::kSampleReadyProp, reinterpret_cast<HANDLE>(1));
+        const SampleWindow* self = sample::SampleWindowOf(w);
+        if (self && (self->traits & emu::sample_trait::HangsWhenReady))
+            PostMessageW(w, WM_COMMAND, emu::kHangCommand, 0);
+    }
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);

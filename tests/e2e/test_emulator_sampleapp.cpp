@@ -125,7 +125,7 @@ TEST(EmulatorSampleApp, TapReturnsAfterTheWindowHandledThePress)
 TEST(EmulatorSampleApp, ArgumentsRoundTrip)
 {
     const std::vector<emu::SampleWindowSpec> specs{
-        {L"Two words", L"Dialog", 0x90000000, 0x80000000}, {L"", L"C\"q", 1, 0, 3}, {L"back\\slash\\", L"X", 0, 8}};
+        {L"Two words", L"Dialog", 0x90000000, 0x80000000}, {L"", L"C\"q", 1, 0, 3, L"\\My Documents\\a b.txt"}, {L"back\\slash\\", L"X", 0, 8}};
     const std::wstring line = emu::FormatSampleArgs(specs, L"Z:\\some dir\\log.txt");
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW((L"sampleapp.exe " + line).c_str(), &argc);
@@ -143,5 +143,6 @@ TEST(EmulatorSampleApp, ArgumentsRoundTrip)
         EXPECT_EQ(parsed[i].style, specs[i].style);
         EXPECT_EQ(parsed[i].exStyle, specs[i].exStyle);
         EXPECT_EQ(parsed[i].traits, specs[i].traits);
+        EXPECT_EQ(parsed[i].file, specs[i].file);
     }
 }

@@ -102,7 +102,8 @@ public:
     HWND StartBar(DWORD timeoutMs = 5000);
 
     // Opens one window in a new sampleapp.exe process and waits for it. traits:
-    // emu::sample_trait bits (ignores WM_CLOSE, own small icon).
+    // emu::sample_trait bits (ignores WM_CLOSE, own small icon, Notes, the hang;
+    // emulator/sampleapp/sampleapp_main.cpp says how each behaves).
     HWND OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD traits = 0,
                           DWORD timeoutMs = 5000);
 
