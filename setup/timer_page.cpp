@@ -75,8 +75,8 @@ void CSetTime::OnInitPage()
     wchar_t pattern[kPatternCapacity];
     if (!ReadTimeSetting(kTimePatternValue, pattern, kPatternCapacity))
         StringCchCopyW(pattern, kPatternCapacity, DefaultTimePattern(separator).c_str());
-    FillPatterns(separator, -1);
-    SelectByPrefix(IDC_TIME_STYLE, pattern);
+    FillPatterns(separator);
+    SendDlgItemMessageW(window_, IDC_TIME_STYLE, CB_SETCURSEL, DevicePatternEntry(Entries(IDC_TIME_STYLE), pattern), 0);
 
     FillFonts();
     SelectByPrefix(IDC_TIME_FONT, settings_->timerFontName);
@@ -93,13 +93,11 @@ void CSetTime::OnInitPage()
     SetColor(settings_->timerColor);
 }
 
-void CSetTime::FillPatterns(const std::wstring& separator, int selected)
+void CSetTime::FillPatterns(const std::wstring& separator)
 {
     HWND box = GetDlgItem(window_, IDC_TIME_STYLE);
     for (const std::wstring& pattern : TimePatterns(separator))
         SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pattern.c_str()));
-    if (selected >= 0)
-        SendMessageW(box, CB_SETCURSEL, selected, 0);
 }
 
 void CSetTime::FillFonts()
@@ -140,7 +138,10 @@ void CSetTime::OnSeparatorChange(bool edited)
         separator = Entries(IDC_TIME_SEPARATOR)[static_cast<size_t>(chosen)];
     }
     HWND styleBox = GetDlgItem(window_, IDC_TIME_STYLE);
+    // The form survives edits that empty the list (deleting the old separator first).
     const int selected = static_cast<int>(SendMessageW(styleBox, CB_GETCURSEL, 0, 0));
+    if (selected >= 0)
+        patternForm_ = TimePatternForm(Entries(IDC_TIME_STYLE)[static_cast<size_t>(selected)]);
     SendMessageW(styleBox, CB_RESETCONTENT, 0, 0);
     if (!ValidSeparator(separator)) {
         // Typing goes on over the whole bad text.
@@ -149,7 +150,10 @@ void CSetTime::OnSeparatorChange(bool edited)
         RefreshSample();
         return;
     }
-    FillPatterns(separator, selected >= 0 ? selected : 0);
+    FillPatterns(separator);
+    // The box sorts its entries, so the same form may stand at another place now.
+    const int same = patternForm_ >= 0 ? ExactEntry(Entries(IDC_TIME_STYLE), TimePatterns(separator)[patternForm_]) : -1;
+    SendMessageW(styleBox, CB_SETCURSEL, same >= 0 ? same : 0, 0);
     RefreshSample();
 }
 

@@ -20,13 +20,14 @@ protected:
 private:
     std::vector<std::wstring> Entries(int box) const;
     void SelectByPrefix(int box, const std::wstring& prefix);
-    void FillPatterns(const std::wstring& separator, int selected);
+    void FillPatterns(const std::wstring& separator);
     void FillFonts();
     void OnSeparatorChange(bool edited);
     void RefreshSample();
     void ChooseTextColor();
     void SetColor(COLORREF color);
 
+    int patternForm_ = -1;   // TimePatterns index of the pattern chosen last
     COLORREF color_ = 0;
     HBRUSH colorBrush_ = nullptr;
 };

@@ -37,3 +37,33 @@ int PrefixSearch(const std::vector<std::wstring>& entries, const std::wstring& p
     }
     return -1;
 }
+
+namespace {
+std::wstring HourLetters(const std::wstring& pattern)
+{
+    return pattern.substr(0, pattern.find_first_not_of(L"Hh"));
+}
+} // namespace
+
+int TimePatternForm(const std::wstring& pattern)
+{
+    const std::vector<std::wstring> forms = TimePatterns(L"");
+    for (size_t i = 0; i < forms.size(); ++i)
+        if (HourLetters(forms[i]) == HourLetters(pattern))
+            return static_cast<int>(i);
+    return -1;
+}
+
+int ExactEntry(const std::vector<std::wstring>& entries, const std::wstring& text)
+{
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i] == text)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int DevicePatternEntry(const std::vector<std::wstring>& entries, const std::wstring& pattern)
+{
+    const int exact = ExactEntry(entries, pattern);
+    return exact >= 0 ? exact : PrefixSearch(entries, pattern);
+}

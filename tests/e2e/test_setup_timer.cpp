@@ -78,6 +78,15 @@ HWND WaitForOtherDialog(const SetupRun& setup)
     return found;
 }
 
+// Picks a pattern in the style box as a user does.
+void ChooseStyle(HWND page, const wchar_t* pattern)
+{
+    HWND style = GetDlgItem(page, kStyle);
+    SendMessageW(style, CB_SETCURSEL,
+                 SendMessageW(style, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(pattern)), 0);
+    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kStyle, CBN_CLOSEUP), reinterpret_cast<LPARAM>(style));
+}
+
 // The skin's font may not be installed here; the first family is chosen then.
 void ChooseAnyFont(HWND page)
 {
@@ -121,9 +130,9 @@ TEST_F(SetupTimer, DefaultsSeparatorsTheEmptyFieldMessageSizesAndTheColourDialog
     PressOk(device, setup.sheet);
     EXPECT_EQ(AnswerMessageBox(device, setup), L"One or more of the fields are empty");
     EXPECT_TRUE(IsWindow(setup.sheet));
-    TypeSeparator(page, L".");   // no pattern was selected: the first one is
+    TypeSeparator(page, L".");   // the form chosen before the bad separator comes back
     const std::wstring pattern = Text(GetDlgItem(page, kStyle));
-    EXPECT_EQ(pattern.find(L"."), pattern.find_first_of(L".:"));
+    EXPECT_EQ(pattern, L"h.mm.ss tt");
     SendDlgItemMessageW(page, kSize, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"13"));
     ChooseAnyFont(page);
 
@@ -147,12 +156,8 @@ TEST_F(SetupTimer, DefaultsSeparatorsTheEmptyFieldMessageSizesAndTheColourDialog
 TEST_F(SetupTimer, TheClockFollowsATwentyFourHourPatternAlsoAfterAReset)
 {
     TypeSeparator(page, L".");
-    HWND style = GetDlgItem(page, kStyle);
-    const LRESULT index = SendMessageW(style, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(L"HH.mm.ss"));
-    ASSERT_GE(index, 0);
-    SendMessageW(style, CB_SETCURSEL, index, 0);
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kStyle, CBN_CLOSEUP), reinterpret_cast<LPARAM>(style));
+    ChooseStyle(page, L"HH.mm.ss");
+    ASSERT_EQ(Text(GetDlgItem(page, kStyle)), L"HH.mm.ss");
     EXPECT_NE(Text(GetDlgItem(page, kSample)).find(L'.'), std::wstring::npos);
     ChooseAnyFont(page);
     PressOk(device, setup.sheet);
@@ -169,5 +174,24 @@ TEST_F(SetupTimer, TheClockFollowsATwentyFourHourPatternAlsoAfterAReset)
     page = OpenTimerPage(device, &setup);
     ASSERT_TRUE(page);
     EXPECT_EQ(Text(GetDlgItem(page, kStyle)), L"HH.mm.ss");
+    EXPECT_TRUE(ExitSetup(device, setup));
+}
+
+TEST_F(SetupTimer, TheDevicePatternIsFoundExactlyAndSeparatorEditsKeepTheChosenForm)
+{
+    // "H:mm:ss" also begins "h:mm:ss tt", which a search by prefix alone finds first.
+    ASSERT_TRUE(ExitSetup(device, setup));
+    const wchar_t pattern[] = L"H:mm:ss", separator[] = L":";
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"nls\\overrides", L"STFmt", REG_SZ, pattern, sizeof pattern);
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"nls\\overrides", L"STime", REG_SZ, separator, sizeof separator);
+    page = OpenTimerPage(device, &setup);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(Text(GetDlgItem(page, kStyle)), L"H:mm:ss");
+
+    // Deleting the separator and typing another are two edits; the form stays.
+    ChooseStyle(page, L"hh:mm:ss tt");
+    TypeSeparator(page, L"");
+    TypeSeparator(page, L"-");
+    EXPECT_EQ(Text(GetDlgItem(page, kStyle)), L"hh-mm-ss tt");
     EXPECT_TRUE(ExitSetup(device, setup));
 }
