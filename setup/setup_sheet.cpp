@@ -15,6 +15,9 @@ constexpr UINT kApplyButton = 0x3021;   // the sheet's "Apply" button
 constexpr wchar_t kSheetProperty[] = L"CSetupDlg";
 constexpr WPARAM kSettingChangeWhat = 0xF2;
 constexpr UINT kBroadcastTimeoutMs = 2000;
+// A reload takes well under a second; a bar that takes longer still reloads, only
+// without the sheet waiting for it.
+constexpr UINT kBarReloadTimeoutMs = 5000;
 
 // The one sheet being created; comctl32's callbacks carry no pointer of ours.
 CSetupDlg* g_creatingSheet = nullptr;
@@ -189,15 +192,15 @@ bool CSetupDlg::SaveAndNotify()
 
 // The bar has reloaded when the send returns; then the registry is made durable
 // and other programs hear of the clock format the Timer page may have changed.
+// Both sends are bounded: a hung program must not keep the sheet open for ever.
 void CSetupDlg::NotifyRunningBar(HWND bar)
 {
     const UINT update = RegisterWindowMessageW(kUpdateMessageName);
     SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));
-    SendMessageW(bar, update, 0, 0);
+    SendMessageTimeoutW(bar, update, 0, 0, SMTO_ABORTIFHUNG, kBarReloadTimeoutMs, nullptr);
     SetCursor(nullptr);
     Sleep(0);
     RegFlushKey(HKEY_LOCAL_MACHINE);
-    // Bounded per window: one hung program must not keep the sheet open for ever.
     SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, kSettingChangeWhat, 0, SMTO_ABORTIFHUNG,
                         kBroadcastTimeoutMs, nullptr);
 }

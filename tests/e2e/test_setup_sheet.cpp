@@ -174,3 +174,23 @@ TEST(SetupSheet, OptionsOpensTheSheetAndOkMakesTheBarShowTheNewOrder)
     EXPECT_EQ(ConfigValue(b.device.ReadFile(kConfigPath), "Order"), "connection,home,volume,battery,clock,close,menu");
     EXPECT_TRUE(bartest::Near(bartest::WaitForPixel(b.device, rightmost, y, bartest::kMenu), bartest::kMenu));
 }
+
+TEST(SetupSheet, ABarThatDoesNotAnswerCannotKeepTheSheetOpen)
+{
+    Device device;
+    ASSERT_TRUE(device.Ready());
+    PrepareFiles(device);
+    // This thread answers nothing until the setup program has ended: a hung bar.
+    HWND standIn = CreateStandIn(L"VelkisClass", device.Taskbar());
+    ASSERT_TRUE(standIn);
+    SetupRun setup = StartSetup(device);
+    ASSERT_TRUE(setup.sheet);
+    HWND page = WaitForPage(setup.sheet, kStartWithSystem);
+    ASSERT_TRUE(page);
+    SendMessageW(GetDlgItem(page, kStartWithSystem), BM_CLICK, 0, 0);
+    PressOk(device, setup.sheet);
+    // The update waits 5 s at most, the broadcast after it 2 s per program.
+    EXPECT_TRUE(WaitSetupEnd(device, setup, 15000));
+    EXPECT_TRUE(FilesWritten(device));
+    DestroyWindow(standIn);
+}
