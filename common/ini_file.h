@@ -1,4 +1,4 @@
-// Opening and deleting files by their wide names: each build links its own implementation.
+// Opening, deleting and locking files by their wide names: each build links its own implementation.
 #pragma once
 #include <cstdio>
 
@@ -7,3 +7,28 @@ FILE* IniOpenFile(const wchar_t* path, const char* mode);
 
 // Deletes a file; true when it is gone.
 bool IniRemoveFile(const wchar_t* path);
+
+// The one lock of every INI file on the machine, shared by all processes: held around
+// each read and each read-modify-write, so that no process ever reads a file another
+// one is rewriting, nor rewrites one while another does (they share one scratch file).
+// It may be taken again by the thread that holds it. False when it could not be had
+// within a bound (a holder that hangs); the caller then leaves the files alone.
+bool IniLockFiles();
+void IniUnlockFiles();
+
+// IniLockFiles for one scope.
+class IniFilesLock {
+public:
+    IniFilesLock() : held_(IniLockFiles()) {}
+    ~IniFilesLock()
+    {
+        if (held_)
+            IniUnlockFiles();
+    }
+    IniFilesLock(const IniFilesLock&) = delete;
+    IniFilesLock& operator=(const IniFilesLock&) = delete;
+    bool Held() const { return held_; }
+
+private:
+    bool held_;
+};

@@ -121,6 +121,9 @@ int IniReadValue(const wchar_t* path, const char* section, const char* key, char
     location = IniLocation{0, 0, 0};
     if (!path || !section || !key || (!out && outCapacity > 0))
         return INI_CANNOT_OPEN;
+    IniFilesLock lock;
+    if (!lock.Held())
+        return INI_CANNOT_OPEN;
     FILE* file = IniOpenFile(path, "rb");
     if (!file)
         return INI_CANNOT_OPEN;

@@ -103,6 +103,10 @@ int IniWriteValue(const wchar_t* path, const char* section, const char* key, con
         return INI_CANNOT_OPEN;
     if (!value)
         value = "";
+    // The lookup and the rewrite it steers are one step for every other process.
+    IniFilesLock lock;
+    if (!lock.Held())
+        return INI_CANNOT_CREATE;
     char current[INI_LINE_MAX + 1];
     int found = IniReadValue(path, section, key, current, sizeof current);
     switch (found) {

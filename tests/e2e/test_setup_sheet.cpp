@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <string>
+#include <vector>
 #include "tests/e2e/bar_test_skin.h"
 #include "tests/e2e/setup_test_kit.h"
 #include "tests/kit/device.h"
@@ -193,4 +195,34 @@ TEST(SetupSheet, ABarThatDoesNotAnswerCannotKeepTheSheetOpen)
     EXPECT_TRUE(WaitSetupEnd(device, setup, 15000));
     EXPECT_TRUE(FilesWritten(device));
     DestroyWindow(standIn);
+}
+
+TEST(SetupSheet, TwoSetupProgramsConfirmingAtOnceLeaveWhatOneWould)
+{
+    kit::DeviceOptions options;
+    options.watchdogMs = 300000;
+    Device device(options);
+    ASSERT_TRUE(device.Ready());
+    PrepareFiles(device);
+    const std::wstring skinPath = L"\\Program Files\\Velkis\\Themes\\Test\\test.skin";
+    const std::string config = device.ReadFile(kConfigPath), skin = device.ReadFile(skinPath);
+    // Both files as they are after that many setup programs got OK at the same moment.
+    auto confirm = [&](int programs) {
+        device.WriteFile(kConfigPath, config);
+        device.WriteFile(skinPath, skin);
+        std::vector<SetupRun> runs;
+        for (int i = 0; i < programs; ++i) {
+            runs.push_back(StartSetup(device));
+            EXPECT_TRUE(WaitForPage(runs.back().sheet, kStartWithSystem));
+        }
+        for (const SetupRun& run : runs)
+            PostMessageW(run.sheet, WM_COMMAND, IDOK, 0);   // what the taskbar's OK sends
+        for (const SetupRun& run : runs)
+            EXPECT_TRUE(WaitSetupEnd(device, run));
+        return device.ReadFile(kConfigPath) + "\n--- skin ---\n" + device.ReadFile(skinPath);
+    };
+    const std::string oneWriter = confirm(1);
+    ASSERT_NE(oneWriter.find("Size=10\n"), std::string::npos) << oneWriter;   // written, not just kept
+    for (int round = 0; round < 20; ++round)
+        ASSERT_EQ(confirm(2), oneWriter) << "round " << round;
 }

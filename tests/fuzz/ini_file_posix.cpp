@@ -69,3 +69,13 @@ bool IniRemoveFile(const wchar_t* path)
     std::string native = IniNativePath(path);
     return !native.empty() && remove(native.c_str()) == 0;
 }
+
+// The fuzzer is one process with one thread: nobody to share the files with.
+bool IniLockFiles()
+{
+    return true;
+}
+
+void IniUnlockFiles()
+{
+}
