@@ -3,7 +3,7 @@
 #include "bar/actions/task_window.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "common/shell_classes.h"
 
 int CloseButtonState = -1;

@@ -2,7 +2,7 @@
 #include "bar/actions/close_tasks.h"
 #include "bar/actions/close_button.h"
 #include "bar/actions/task_table.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "common/shell_classes.h"
 #include "platform/scoped_win.h"
 #include <cwchar>

@@ -5,7 +5,7 @@
 #include "bar/actions/menu_tap.h"
 #include "bar/actions/power_commands.h"
 #include "bar/actions/task_table.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 
 void SelectTask(int row)
 {

@@ -6,7 +6,7 @@
 #include "bar/actions/task_table.h"
 #include "bar/config/fonts.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "platform/scoped_win.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The fixed commands of the bar menu.
 #include "bar/actions/power_commands.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "platform/device_reset.h"
 #include "platform/display_power.h"
 #include "platform/scoped_win.h"

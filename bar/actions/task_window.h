@@ -1,7 +1,7 @@
 // Which top-level windows count as tasks of the bar menu and the close/OK button.
 #pragma once
 #include <windows.h>
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 
 constexpr int kTaskTextCapacity = 256;
 

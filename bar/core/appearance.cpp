@@ -1,11 +1,12 @@
 // The load sequence in its one order, and the release that precedes the next load.
 #include "bar/core/appearance.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/core/bar_window.h"
 #include "bar/config/buttons.h"
 #include "bar/config/fonts.h"
 #include "bar/config/settings.h"
 #include "bar/config/skin.h"
+#include "bar/layout/bar_layout.h"
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/indicators.h"
@@ -43,6 +44,7 @@ void LoadAppearance()
 
     RefreshStatusIndicators();
     AdoptForegroundWindow(GetForegroundWindow());
+    UpdateBarLayout();
     SetCursor(previousCursor);
 }
 

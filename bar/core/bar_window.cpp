@@ -1,9 +1,11 @@
 // Dispatch of the bar window's messages to one handler each.
 #include "bar/core/bar_window.h"
 #include "bar/core/appearance.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/core/paint.h"
 #include "bar/core/stylus.h"
+#include "bar/layout/bar_layout.h"
+#include "bar/layout/repaint.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
 #include "bar/actions/bar_menu.h"
@@ -34,6 +36,8 @@ void ClosePopupIfInBackground(HWND popup, HWND foreground)
 
 LRESULT OnCreate(HWND window)
 {
+    // The first load already makes its images for this window and sizes it.
+    barWindow = window;
     LoadAppearance();
     StartTimers(window, kForegroundPeriodFirst);
     return 0;
@@ -42,6 +46,7 @@ LRESULT OnCreate(HWND window)
 LRESULT OnDestroy()
 {
     ReleaseAppearance();
+    ReleaseBarCanvas();
     PostQuitMessage(0);
     return 0;
 }
@@ -63,6 +68,7 @@ void ScheduleClockRepaint(HWND window)
 
 LRESULT OnPaint(HWND window)
 {
+    KeepLayoutCurrent(!TakeOwnRepaint());
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     PaintBar(window, dc);
@@ -71,14 +77,14 @@ LRESULT OnPaint(HWND window)
     return 0;
 }
 
-LRESULT OnTimer(HWND window, WPARAM id)
+LRESULT OnTimer(WPARAM id)
 {
     if (id == TIMER_FOREGROUND)
-        CheckForeground(window);
+        CheckForeground();
     else if (id == TIMER_STATUS)
         RefreshStatusIndicators();
     else if (id == TIMER_CLOCK)
-        RepaintBarNow(window);
+        RepaintBarNow();
     return 0;
 }
 
@@ -93,7 +99,7 @@ LRESULT OnExitMenuLoop()
 
 LRESULT OnShowMenu(HWND window)
 {
-    ShowBarMenu(window, 240, 26 * ScaleFactor);
+    ShowBarMenu(window, 240, kBarHeight * ScaleFactor);
     return 0;
 }
 
@@ -106,7 +112,7 @@ bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWN
     return foreground != last;
 }
 
-void CheckForeground(HWND window)
+void CheckForeground()
 {
     // One question to the window server per tick while nothing changes: the class
     // is looked up only for a new foreground window.
@@ -121,13 +127,14 @@ void CheckForeground(HWND window)
     if (!ShouldFollowForeground(foreground, className, lastForegroundWindow))
         return;
     AdoptForegroundWindow(foreground);
-    RepaintBarNow(window);
+    RepaintBarNow();
 }
 
 void AdoptForegroundWindow(HWND foreground)
 {
     lastForegroundWindow = foreground;
-    UpdateCloseButtonState();
+    if (UpdateCloseButtonState())
+        UpdateBarLayout();
 }
 
 void ReloadAppearance(HWND window)
@@ -136,7 +143,7 @@ void ReloadAppearance(HWND window)
     KillTimer(window, TIMER_STATUS);
     ReleaseAppearance();
     LoadAppearance();
-    RepaintBarNow(window);
+    RepaintBarNow();
     StartTimers(window, kForegroundPeriod);
 }
 
@@ -149,7 +156,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_DRAWITEM:      DrawBarMenuItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return 0;
     case WM_MEASUREITEM:   MeasureBarMenuItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)); return 0;
     case WM_COMMAND:       HandleBarCommand(window, wParam, lParam); return 0;
-    case WM_TIMER:         return OnTimer(window, wParam);
+    case WM_TIMER:         return OnTimer(wParam);
     case WM_LBUTTONDOWN:   OnStylusDown(window, wParam, lParam); return 0;
     case WM_LBUTTONUP:     OnStylusUp(window, wParam, lParam); return 0;
     case WM_ENTERMENULOOP: InstallMenuTapHook(); return 0;

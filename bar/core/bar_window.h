@@ -6,7 +6,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 // One tick of TIMER_FOREGROUND: closes popups that lost the foreground and follows
 // the foreground window.
-void CheckForeground(HWND window);
+void CheckForeground();
 
 // The update notification: timers off, skin released and loaded again, repaint,
 // timers on at the after-reload periods.

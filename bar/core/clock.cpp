@@ -1,7 +1,8 @@
-// The bar's clock and the system taskbar's clock geometry.
+// The system taskbar's clock geometry: its width and the places the bar forwards taps to.
 #include "bar/core/clock.h"
 #include "bar/config/fonts.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_layout.h"
+#include "bar/layout/bar_state.h"
 #include "common/shell_classes.h"
 #include "platform/platform_version.h"
 #include "platform/registry_value.h"
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr int kClockTextCapacity = 20;
 constexpr wchar_t kShellKey[] = L"Software\\Microsoft\\Shell";
 constexpr wchar_t kTaskBarKey[] = L"Software\\Microsoft\\Shell\\TaskBar";
 constexpr DWORD kAbsent = static_cast<DWORD>(-1);
@@ -42,33 +42,6 @@ int MeasureClockText(bool date, bool bold)
 }
 
 } // namespace
-
-void FormatClockText(const SYSTEMTIME& time, wchar_t* out, int capacity)
-{
-    if (capacity <= 0)
-        return;
-    if (!GetTimeFormatW(kSystemDefaultLocale, TIME_NOSECONDS | TIME_NOTIMEMARKER, &time, nullptr, out, capacity))
-        out[0] = L'\0';
-}
-
-void DrawClock(HDC dc, RECT* rect, int* rightEdge)
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    wchar_t text[kClockTextCapacity];
-    FormatClockText(now, text, kClockTextCapacity);
-
-    ScopedTextColor color(dc, timerFont.color);
-    ScopedBkMode mode(dc, TRANSPARENT);
-    ScopedSelectObject font(dc, timerFont.font ? timerFont.font : GetStockObject(DEFAULT_GUI_FONT));
-    SIZE size = {0, 0};
-    int length = lstrlenW(text);
-    GetTextExtentPoint32W(dc, text, length, &size);
-    *rightEdge -= size.cx;
-    *rect = RECT{*rightEdge, 0, *rightEdge + size.cx, 26 * ScaleFactor};
-    if (length > 0)
-        DrawTextW(dc, text, length, rect, DT_VCENTER);
-}
 
 DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
 {

@@ -1,16 +1,6 @@
-// The bar's clock, and where the system taskbar under the bar shows its clock and icons.
+// Where the system taskbar under the bar shows its clock and icons.
 #pragma once
 #include <windows.h>
-
-constexpr LCID kSystemDefaultLocale = 0x0800;
-
-// Draws the time with its right edge at rightEdge in the Timer Font; the rectangle
-// becomes the text's and rightEdge moves to the text's left edge.
-void DrawClock(HDC dc, RECT* rect, int* rightEdge);
-
-// Hours and minutes of time in the system default locale's pattern, without
-// seconds or AM/PM marker. out has room for capacity units (20 is enough).
-void FormatClockText(const SYSTEMTIME& time, wchar_t* out, int capacity);
 
 // The value, or -1 when the key or value cannot be read.
 DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName);

@@ -1,92 +1,128 @@
-// Composing the bar off-screen and copying it to the window in one step.
+// Composing the bar off-screen from the layout it is given and copying it to the window in one step.
 #include "bar/core/paint.h"
 #include "bar/config/buttons.h"
 #include "bar/config/fonts.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
-#include "bar/core/clock.h"
 #include "bar/core/keyed_copy.h"
-#include "bar/status/indicators.h"
+#include "bar/layout/bar_layout.h"
+#include "bar/layout/bar_state.h"
 #include "platform/child_surface.h"
 #include "platform/scoped_win.h"
 #include <strsafe.h>
+#include <cstring>
 #include <cwchar>
+#include <memory>
 
 namespace {
 
 constexpr COLORREF kBackgroundKey = RGB(255, 0, 0);
 
-// The canvas of one paint: a 32-bit bottom-up DIB section in a memory DC, so that
-// images are copied straight into its pixels and text is drawn with GDI.
+HBITMAP CreateSection(HDC reference, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    // Bottom-up like the skin images: Wine reports every section's height as positive.
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// The canvas the paints draw on: a 32-bit DIB section in a memory DC, so that images
+// are copied straight into its pixels and text is drawn with GDI; beside it the
+// backdrop (background and start button), which changes only with the layout. Both
+// are kept from paint to paint: making them cost more than all the drawing.
 struct Canvas {
     ScopedMemoryDC memory;
     ScopedBitmap bitmap;
     ScopedSelectObject selected;
+    ScopedBitmap backdropBitmap;
     HDC dc;
     PixelView pixels;
-    RECT clip;   // where buttons may be drawn
+    PixelView backdrop;
+    RECT clip;                 // where buttons may be drawn
+    unsigned drawnSerial;      // the layout the backdrop and clip were made for
 
     Canvas(HDC reference, int width, int height)
         : memory(reference), bitmap(CreateSection(reference, width, height)),
-          selected(memory.get(), bitmap.get()), dc(memory.get()), pixels(), clip{0, 0, width, height}
+          selected(memory.get(), bitmap.get()), backdropBitmap(CreateSection(reference, width, height)),
+          dc(memory.get()), pixels(), backdrop(), clip{0, 0, width, height}, drawnSerial(0)
     {
-        if (selected.ok())
+        if (selected.ok() && ViewOfBitmap(backdropBitmap.get(), &backdrop))
             ViewOfBitmap(bitmap.get(), &pixels);
+        SetBkMode(dc, TRANSPARENT);
     }
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    static HBITMAP CreateSection(HDC reference, int width, int height)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        // Bottom-up like the skin images: Wine reports every section's height as positive.
-        info.bmiHeader.biHeight = height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        return CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    }
-
     bool ok() const { return pixels.bits != nullptr; }
+    bool Fits(int width, int height) const { return pixels.width == width && pixels.height == height; }
 
     // A missing image draws nothing; a button image's top-left pixel is its key.
-    void DrawImage(HBITMAP image, const RECT& target, bool keyFromCorner, COLORREF key = 0)
+    static void DrawImage(const PixelView& onto, HBITMAP image, const RECT& target, bool keyFromCorner,
+                          const RECT& clip, COLORREF key = 0)
     {
         PixelView source;
         if (!ViewOfBitmap(image, &source))
             return;
-        GdiFlush();   // text drawn so far must be in the pixels before they are written
-        CopyKeyed(source, pixels, target, keyFromCorner ? PixelAt(source, 0, 0) : key, clip);
+        CopyKeyed(source, onto, target, keyFromCorner ? PixelAt(source, 0, 0) : key, clip);
+    }
+
+    // The backdrop and the clip follow the layout (a new layout follows every load).
+    void Prepare(const BarLayout& layout)
+    {
+        if (drawnSerial == layout.serial)
+            return;
+        drawnSerial = layout.serial;
+        std::memset(backdrop.bits, 0, static_cast<size_t>(backdrop.stride) * backdrop.height);
+        const RECT whole = {0, 0, layout.width, layout.height};
+        const SkinImage& background = layout.landscape ? skinImages.landscape : skinImages.portrait;
+        DrawImage(backdrop, background.bitmap, whole, false, whole, kBackgroundKey);
+        DrawImage(backdrop, buttonTable.slots[0].normalImage, layout.start, true, whole);
+
+        // Buttons that do not fit right of the start button are cut off at its edge;
+        // the title starts there, so the clip holds for it too.
+        clip = RECT{layout.buttonsLeft, 0, layout.width, layout.height};
+        SelectClipRgn(dc, nullptr);
+        IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+    }
+
+    void DrawRecord(const ButtonRecord& record)
+    {
+        if (record.enabled) {
+            GdiFlush();   // text drawn so far must be in the pixels before they are written
+            DrawImage(pixels, record.pressed ? record.pressedImage : record.normalImage, record.rect, true, clip);
+        }
+    }
+
+    void DrawLabel(const wchar_t* text, const RECT& rect, const SkinFont& font)
+    {
+        RECT r = rect;
+        ScopedTextColor color(dc, font.color);
+        ScopedSelectObject selected(dc, font.font ? font.font : GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextW(dc, text, -1, &r, DT_VCENTER);
     }
 };
 
-void DrawRecord(Canvas& canvas, ButtonRecord& record, int& rightEdge)
-{
-    PlaceRecord(record, rightEdge, ImageScale);
-    if (record.enabled)
-        canvas.DrawImage(record.pressed ? record.pressedImage : record.normalImage, record.rect, true);
-}
+std::unique_ptr<Canvas> keptCanvas;
 
-// Moves and sizes the bar only when it is not already where it belongs.
-void FitToScreen(HWND window, int width, int height)
+Canvas* CanvasFor(HDC paintDc, int width, int height)
 {
-    RECT now;
-    GetWindowRect(window, &now);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&now), 2);
-    if (now.left != 0 || now.top != 0 || now.right != width || now.bottom != height)
-        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE);
+    if (!keptCanvas || !keptCanvas->Fits(width, height)) {
+        keptCanvas.reset();
+        keptCanvas.reset(new Canvas(paintDc, width, height));
+    }
+    return keptCanvas->ok() ? keptCanvas.get() : nullptr;
 }
 
 } // namespace
 
-void PlaceRecord(ButtonRecord& record, int& rightEdge, int imageScale)
+void ReleaseBarCanvas()
 {
-    int width = record.width * imageScale;
-    rightEdge -= width;
-    record.rect = RECT{rightEdge, 0, rightEdge + width, record.height * imageScale};
+    keptCanvas.reset();
 }
 
 void TitleForDisplay(const wchar_t* windowText, wchar_t* out, size_t outCapacity)
@@ -99,12 +135,12 @@ void TitleForDisplay(const wchar_t* windowText, wchar_t* out, size_t outCapacity
     StringCchCopyW(out, outCapacity < 50 ? outCapacity : 50, text);
 }
 
-void DrawTitle(HDC dc, int left, int right)
+void DrawTitle(HDC dc, const RECT& rect)
 {
     // Buttons wider than the room leave no title rather than a reversed one.
-    if (right <= left)
+    if (rect.right <= rect.left)
         return;
-    RECT r = {left, 0, right, 26 * ScaleFactor};
+    RECT r = rect;
     wchar_t windowText[50] = L"";
     if (lastForegroundWindow)
         GetWindowTextW(lastForegroundWindow, windowText, 50);
@@ -116,48 +152,29 @@ void DrawTitle(HDC dc, int left, int right)
     DrawTextW(dc, title, -1, &r, DT_VCENTER);
 }
 
-void RepaintBarNow(HWND window)
-{
-    InvalidateRect(window, nullptr, FALSE);
-    UpdateWindow(window);
-}
-
 void PaintBar(HWND window, HDC paintDc)
 {
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const SkinImage& background = screenWidth > screenHeight ? skinImages.landscape : skinImages.portrait;
-    FitToScreen(window, screenWidth, 26 * ScaleFactor);
-    RECT r;
-    GetClientRect(window, &r);
-
-    Canvas canvas(paintDc, r.right, r.bottom);
-    if (!canvas.ok())
+    const BarLayout& layout = barLayout;
+    Canvas* canvas = CanvasFor(paintDc, layout.width, layout.height);
+    if (!canvas)
         return;
-    canvas.DrawImage(background.bitmap, r, false, kBackgroundKey);
-    ButtonRecord& start = buttonTable.slots[0];
-    int startRight = start.width * ImageScale;
-    canvas.DrawImage(start.normalImage, RECT{0, 0, startRight, start.height * ImageScale}, true);
+    canvas->Prepare(layout);
+    std::memcpy(canvas->pixels.bits, canvas->backdrop.bits,
+                static_cast<size_t>(canvas->pixels.stride) * canvas->pixels.height);
 
-    // Buttons that do not fit right of the start button are cut off at its edge.
-    canvas.clip.left = startRight;
-    IntersectClipRect(canvas.dc, startRight, 0, r.right, r.bottom);
-    int rightEdge = r.right;
-    for (int slot = noPhonePainting; slot < kButtonCount; ++slot) {
-        ButtonRecord& record = buttonTable.slots[slot];
+    for (int slot = firstPaintedSlot; slot < kButtonCount; ++slot) {
+        const ButtonRecord& record = buttonTable.slots[slot];
         if (!record.shown)
             continue;
         if (record.id >= BUTTON_MENU && record.id <= BUTTON_DISCONNECT)
-            DrawRecord(canvas, record, rightEdge);
-        else if (record.id == BUTTON_CLOCK)
-            DrawClock(canvas.dc, &record.rect, &rightEdge);
-        else if (record.id == BUTTON_SIGNAL && PhoneEdition)
-            DrawRecord(canvas, signalImages.levels[SignalLevel], rightEdge);
+            canvas->DrawRecord(record);
+        else if (record.id == BUTTON_CLOCK && layout.clockText[0] != L'\0')
+            canvas->DrawLabel(layout.clockText, record.rect, timerFont);
+        else if (record.id == BUTTON_SIGNAL && PhoneEdition && SignalLevel >= 0 && SignalLevel < kSignalLevels)
+            canvas->DrawRecord(signalImages.levels[SignalLevel]);
     }
-    SelectClipRgn(canvas.dc, nullptr);
-
-    DrawTitle(canvas.dc, startRight, rightEdge);
+    DrawTitle(canvas->dc, layout.title);
     GdiFlush();
-    BitBlt(paintDc, r.left, r.top, r.right, r.bottom, canvas.dc, 0, 0, SRCCOPY);
-    PresentChildWindow(window, canvas.dc, r.right, r.bottom);
+    BitBlt(paintDc, 0, 0, layout.width, layout.height, canvas->dc, 0, 0, SRCCOPY);
+    PresentChildWindow(window, canvas->dc, layout.width, layout.height);
 }

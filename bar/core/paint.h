@@ -1,20 +1,16 @@
-// Painting the bar: background, buttons, clock and title, composed off-screen.
+// Painting the bar: background, buttons, clock and title where the layout puts them, composed off-screen.
 #pragma once
 #include <windows.h>
-#include "bar/config/buttons.h"
 
+// Draws barLayout (bar/layout/bar_layout.h); lays nothing out.
 void PaintBar(HWND window, HDC paintDc);
 
-// Invalidates the whole bar without erasing and paints it before returning.
-void RepaintBarNow(HWND window);
+// Deletes the off-screen canvas the paints keep; the bar window's end calls it.
+void ReleaseBarCanvas();
 
-// Draws the foreground window's title between left and right.
-void DrawTitle(HDC dc, int left, int right);
+// Draws the foreground window's title into rect.
+void DrawTitle(HDC dc, const RECT& rect);
 
 // The text shown for a window title: "Desktop" reads "Start", an empty title
 // "Settings". out holds at most 49 characters.
 void TitleForDisplay(const wchar_t* windowText, wchar_t* out, size_t outCapacity);
-
-// Places a shown button with its right edge at rightEdge and moves rightEdge to
-// its left edge; the button is top-aligned at its scaled image size.
-void PlaceRecord(ButtonRecord& record, int& rightEdge, int imageScale);

@@ -1,6 +1,6 @@
 // Entry sequence of the bar: one copy only, the start-up facts, the bar window, the loop.
 #include "bar/core/startup.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/core/bar_window.h"
 #include "common/bar_link.h"
 #include "common/cellular_line.h"

@@ -2,12 +2,11 @@
 #include "bar/core/stylus.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
+#include "bar/layout/repaint.h"
 #include "bar/core/clock.h"
-#include "bar/core/paint.h"
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
-#include "bar/status/indicators.h"
 #include "bar/status/popups.h"
 #include "platform/shell_windows.h"
 
@@ -102,7 +101,7 @@ void ActOnRelease(HWND window, WPARAM wParam, LPARAM lParam, int id)
     case BUTTON_MENU: {
         POINT screen = PointOf(lParam);
         ClientToScreen(window, &screen);
-        ShowBarMenu(window, screen.x, 26 * ScaleFactor);
+        ShowBarMenu(window, screen.x, kBarHeight * ScaleFactor);
         break;
     }
     case BUTTON_CLOSE:
@@ -169,7 +168,7 @@ void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam)
         ClearSignalPressed();
         CurrentSignal().pressed = TRUE;
     }
-    RepaintBarNow(window);
+    RepaintBarNow();
 }
 
 void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam)
@@ -186,5 +185,5 @@ void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam)
     }
     for (ButtonRecord& record : buttonTable.slots)
         record.pressed = FALSE;
-    InvalidateRect(window, nullptr, FALSE);
+    RequestRepaint();
 }

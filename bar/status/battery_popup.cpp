@@ -1,7 +1,7 @@
 // The battery/memory popup: battery charge, memory, internal storage and cards.
 #include "bar/status/popups.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/status/battery_layout.h"
 #include "bar/status/popup_paint.h"
 #include "platform/free_space.h"

@@ -3,11 +3,8 @@
 #include "bar/status/readings.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
-#include "bar/core/paint.h"
-
-int SignalLevel = 0;
-int noPhonePainting = 0;
+#include "bar/layout/bar_state.h"
+#include "bar/layout/repaint.h"
 
 namespace {
 
@@ -44,7 +41,7 @@ bool RefreshStatusIndicators()
     int level = SignalLevel;
     if (PhoneEdition)
         level = ReadSignalLevel();
-    noPhonePainting = PhoneEdition ? 0 : 1;
+    firstPaintedSlot = PhoneEdition ? 0 : 1;
     const int volumeChoice = ChoosePair(BUTTON_VOLUME, BUTTON_MUTE, [] { return !IsMuted(); }, lastVolumeChoice);
     const int connectionChoice = ChoosePair(BUTTON_CONNECTION, BUTTON_DISCONNECT, IsInternetConnected, lastConnectionChoice);
 
@@ -52,7 +49,7 @@ bool RefreshStatusIndicators()
     SignalLevel = level;
     lastVolumeChoice = volumeChoice;
     lastConnectionChoice = connectionChoice;
-    if (changed && barWindow)
-        RepaintBarNow(barWindow);
+    if (changed)
+        RelayoutAndRepaintNow();
     return changed;
 }

@@ -1,7 +1,7 @@
 // The volume popup: system and ringer sliders, On, Vibrate and Off.
 #include "bar/status/popups.h"
 #include "bar/config/skin.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/status/indicators.h"
 #include "bar/status/popup_paint.h"
 #include "bar/status/sound_modes.h"

@@ -6,7 +6,7 @@
 #include "emulator/lib/taskbar_layout.h"
 #include "emulator/lib/device_paths.h"
 #include "emulator/protocol.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 
 using kit::Device;
 using namespace bartest;

@@ -2,42 +2,51 @@
 #include <gtest/gtest.h>
 #include "bar/actions/close_button.h"
 #include "bar/config/skin.h"
-#include "bar/core/paint.h"
+#include "bar/layout/bar_layout.h"
 #include "bar/core/stylus.h"
 #include "bar/status/readings.h"
 
-TEST(HitTest, FirstShownSlotContainingThePointWins)
+TEST(Layout, PlacesShownButtonsFromTheRightAndHitTestingFindsThem)
 {
     buttonTable = LoadedButtonTable();
     buttonTable.slots[0].rect = RECT{0, 0, 60, 26};
-    int right = 240;
-    buttonTable.slots[2].width = 20;
+    buttonTable.slots[0].width = 30;
+    buttonTable.slots[0].height = 13;
+    buttonTable.slots[2].width = 20;          // close, at the right edge
     buttonTable.slots[2].height = 26;
-    PlaceRecord(buttonTable.slots[2], right, 1);
-    EXPECT_EQ(buttonTable.slots[2].rect.left, 220);
-    EXPECT_EQ(right, 220);
     buttonTable.slots[2].enabled = FALSE;
+    buttonTable.slots[4].shown = FALSE;       // volume: takes no room
+    buttonTable.slots[4].width = 50;
+    buttonTable.slots[7].width = 18;          // home
+    buttonTable.slots[7].height = 24;
+    SignalImageSet signal = {};
+    signal.levels[3].width = 17;
+    signal.levels[3].height = 26;
+    LayoutInputs inputs = {240, 320, 1, 2, 0, true, 3, 30};
+    BarLayout layout = LayOutBar(buttonTable, signal, inputs);
+
+    EXPECT_EQ(buttonTable.slots[2].rect.left, 200);        // 240 - 20 x 2
+    EXPECT_EQ(buttonTable.slots[7].rect.left, 164);        // home 36 wide, volume none
+    EXPECT_EQ(buttonTable.slots[7].rect.bottom, 48);
+    EXPECT_EQ(buttonTable.slots[10].rect.left, 134);       // the clock's 30
+    EXPECT_EQ(buttonTable.slots[10].rect.bottom, 26);
+    EXPECT_EQ(signal.levels[3].rect.left, 100);            // the signal record of level 3
+    EXPECT_EQ(buttonTable.slots[11].rect.right, 0);        // the signal slot's own stays empty
+    EXPECT_EQ(layout.title.left, 60);                      // start image 30 x 2
+    EXPECT_EQ(layout.title.right, 100);
+    EXPECT_FALSE(layout.landscape);
+    ButtonTable copy = buttonTable;
+    EXPECT_TRUE(LayOutBar(copy, signal, LayoutInputs{320, 240, 1, 1, 1, false, 3, 0}).landscape);
 
     bool enabled = true;
     EXPECT_EQ(HitTestButton(POINT{239, 25}, &enabled), BUTTON_CLOSE);
     EXPECT_FALSE(enabled);
     EXPECT_EQ(HitTestButton(POINT{240, 10}, &enabled), -1);     // right edge exclusive
-    EXPECT_EQ(HitTestButton(POINT{220, 26}, &enabled), -1);     // bottom exclusive
+    EXPECT_EQ(HitTestButton(POINT{210, 52}, &enabled), -1);     // bottom exclusive
+    EXPECT_EQ(HitTestButton(POINT{170, 47}, &enabled), BUTTON_HOME);
     EXPECT_EQ(HitTestButton(POINT{0, 0}, &enabled), BUTTON_START_MENU);
     EXPECT_TRUE(enabled);
-    buttonTable.slots[2].shown = FALSE;
-    EXPECT_EQ(HitTestButton(POINT{230, 10}, &enabled), -1);
-    // The signal slot's rectangle stays empty: it is never hit.
-    EXPECT_EQ(HitTestButton(POINT{100, 10}, &enabled), -1);
-
-    // Scale 2 doubles the placed size of a small-screen image.
-    ButtonRecord record = {};
-    record.width = 18;
-    record.height = 26;
-    int edge = 480;
-    PlaceRecord(record, edge, 2);
-    EXPECT_EQ(record.rect.left, 444);
-    EXPECT_EQ(record.rect.bottom, 52);
+    EXPECT_EQ(HitTestButton(POINT{110, 10}, &enabled), -1);     // the signal is never hit here
     buttonTable = {};
 }
 

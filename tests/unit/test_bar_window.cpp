@@ -1,7 +1,7 @@
 // The bar window in this process, over a stand-in taskbar: creation, timers, foreground, reload.
 #include <gtest/gtest.h>
 #include <vector>
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
 #include "platform/shell_windows.h"

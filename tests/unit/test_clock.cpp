@@ -1,6 +1,7 @@
 // Clock text and the system taskbar's clock width and tap points.
 #include <gtest/gtest.h>
 #include "bar/core/clock.h"
+#include "bar/layout/bar_layout.h"
 
 namespace {
 

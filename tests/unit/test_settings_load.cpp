@@ -6,9 +6,10 @@
 #include "bar/config/settings.h"
 #include "bar/config/skin.h"
 #include "bar/core/appearance.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
+#include "bar/core/stylus.h"
 #include "tests/unit/fake_taskbar.h"
 #include "tests/unit/gdi_count.h"
 #include "tests/unit/image_files.h"
@@ -115,6 +116,25 @@ TEST_F(SettingsLoadTest, FirstStartWritesThemeOrderAndDisplayForAPhone)
     EXPECT_EQ(std::wstring(settingsPaths.skinPath), SkinPath());
     EXPECT_EQ(std::wstring(settingsPaths.skinFolder), skinDir);
     EXPECT_TRUE(settingsLoaded);
+}
+
+TEST_F(SettingsLoadTest, ATapOnAFreshlyLoadedBarHitsItsButtonBeforeAnyPaint)
+{
+    WriteSkin(kFullSkin);
+    IniTestFolder::Write(ConfigPath(), "[Settings]\nTheme File=" + Narrow(SkinPath()) +
+                                           "\n[TopBar Settings]\nOrder=signal,connection,home,volume,battery,clock,menu,close"
+                                           "\nDisplay=00100010\n");
+    Load();   // no window: nothing is ever painted
+    const int right = GetSystemMetrics(SM_CXSCREEN);
+    bool enabled = false;
+    EXPECT_EQ(HitTestButton(POINT{right - 1, 25}, &enabled), BUTTON_MENU);   // 21 wide, at the right edge
+    EXPECT_TRUE(enabled);
+    EXPECT_EQ(HitTestButton(POINT{right - 21, 0}, &enabled), BUTTON_MENU);
+    EXPECT_EQ(HitTestButton(POINT{right - 22, 0}, &enabled), BUTTON_HOME);   // 18 wide, 24 high
+    EXPECT_EQ(HitTestButton(POINT{right - 39, 23}, &enabled), BUTTON_HOME);
+    EXPECT_EQ(HitTestButton(POINT{right - 39, 24}, &enabled), -1);
+    EXPECT_EQ(HitTestButton(POINT{right - 40, 10}, &enabled), -1);          // the title
+    EXPECT_EQ(HitTestButton(POINT{59, 25}, &enabled), BUTTON_START_MENU);
 }
 
 TEST_F(SettingsLoadTest, FirstStartWithoutAPhoneWritesTheShorterDefaults)

@@ -1,7 +1,7 @@
 // Start-up rules of the bar: program folder, scale factor, shell processes, finding the bar.
 #include <gtest/gtest.h>
 #include "bar/core/startup.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "tests/unit/fake_taskbar.h"
 
 TEST(ProgramFolder, IsThePathUpToTheLastBackslash)

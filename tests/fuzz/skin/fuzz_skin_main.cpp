@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 #include "bar/core/appearance.h"
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 #include "tests/fuzz/skin/mutate.h"
 #include "tests/unit/gdi_count.h"
 #include "tests/unit/image_files.h"

@@ -1,4 +1,4 @@
-// Process-wide values of the bar: start-up facts and the bar window's state.
+// Process-wide values of the bar: start-up facts, the bar window's state and the indicators' choices.
 #pragma once
 #include <windows.h>
 #include "common/bar_link.h"   // the bar window's class and messages
@@ -10,6 +10,7 @@ constexpr UINT kForegroundPeriodFirst = 400;    // until the first reload
 constexpr UINT kForegroundPeriod = 1000;        // after every reload
 constexpr UINT kStatusPeriod = 5000;
 
+constexpr int kBarHeight = 26;                  // in pixels at scale 1
 constexpr int kProgramPathCapacity = 80;         // module file name buffer, in UTF-16 units
 constexpr int kMaxShellProcesses = 4;
 
@@ -34,3 +35,7 @@ extern bool ignoreTap;              // bar/core/stylus.cpp
 extern DWORD menuClosedTime;        // bar/core/stylus.cpp
 extern HWND volumePopupWindow;      // bar/status/volume_popup.cpp, while the popup is open
 extern HWND batteryPopupWindow;     // bar/status/battery_popup.cpp, while the popup is open
+
+// Written by RefreshStatusIndicators (bar/status/indicators.cpp) only.
+extern int SignalLevel;             // 0-4: which signal record is drawn and tapped
+extern int firstPaintedSlot;        // 0 with a phone, 1 without (slot 0 is the start button)

@@ -1,5 +1,5 @@
 // Storage of the bar's process-wide values; bar_state.h names the one file that writes each.
-#include "bar/core/bar_state.h"
+#include "bar/layout/bar_state.h"
 
 HINSTANCE barInstance = nullptr;
 bool PhoneEdition = false;
@@ -14,3 +14,6 @@ bool ignoreTap = false;
 DWORD menuClosedTime = 0;
 HWND volumePopupWindow = nullptr;
 HWND batteryPopupWindow = nullptr;
+
+int SignalLevel = 0;
+int firstPaintedSlot = 0;
