@@ -2,7 +2,6 @@
 #include "setup/order_page.h"
 #include "setup/startup_shortcut.h"
 #include "common/cellular_line.h"
-#include "common/ini.h"
 #include "resources/tormalin_res.h"
 #include <commctrl.h>
 #include <strsafe.h>
@@ -10,7 +9,6 @@
 namespace {
 
 constexpr int kRowTextCapacity = 32;
-constexpr size_t kOrderReadCapacity = 60;   // at most 59 characters of "Order"
 
 } // namespace
 
@@ -40,22 +38,13 @@ void COrder::OnInitPage()
     CheckDlgButton(window_, IDC_START_WITH_SYSTEM, StartUpShortcutExists() ? BST_CHECKED : BST_UNCHECKED);
 }
 
-// Rows from config.ini's Order as it is on disk; check marks from the settings.
+// Rows from the loaded Order; check marks from Display.
 void COrder::FillList()
 {
     HWND list = List();
-    char value[kOrderReadCapacity];
-    wchar_t folder[kProgramFolderCapacity];
-    ProgramFolder(folder, kProgramFolderCapacity);
-    const std::wstring path = SettingsFilePath(folder);
-    if (!folder[0] || IniReadValue(path.c_str(), "TopBar Settings", "Order", value, sizeof value) != INI_SUCCESS)
-        value[0] = '\0';
-    wchar_t order[kOrderReadCapacity];
-    AnsiToWide(value, order, kOrderReadCapacity);
-
     ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE);
     ListView_DeleteAllItems(list);
-    const std::vector<const OrderToken*> rows = OrderRowsFromText(order);
+    const std::vector<const OrderToken*> rows = OrderRowsFromText(settings_->order);
     const size_t marks = wcslen(settings_->display);
     for (size_t i = 0; i < rows.size(); ++i) {
         LVITEMW item{};

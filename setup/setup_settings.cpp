@@ -1,7 +1,10 @@
 // Loading SetupSettings from config.ini and the skin, and saving them back.
 #include "setup/setup_settings.h"
 #include "setup/startup_shortcut.h"
+#include "common/cellular_line.h"
+#include "common/default_skin.h"
 #include "common/font_spec.h"
+#include "common/order_words.h"
 #include "common/ini.h"
 #include <strsafe.h>
 #include <cmath>
@@ -60,10 +63,15 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
     const std::wstring path = SettingsFilePath(programFolder);
     char value[INI_LINE_MAX + 1];
 
+    // Before the bar's first start there is no config.ini: the bar's own defaults are
+    // offered, so that OK keeps the buttons the bar would show.
     ReadText(path.c_str(), kTopBarSection, "Order", value);
-    AnsiToWide(value, settings->order, kOrderCapacity);
+    AnsiToWide(value[0] ? value : DefaultOrder(DetectCellularLine()), settings->order, kOrderCapacity);
     ReadText(path.c_str(), kSettingsSection, "Theme File", value);
-    AnsiToWide(value, settings->themeFile, kThemeFileCapacity);
+    if (value[0])
+        AnsiToWide(value, settings->themeFile, kThemeFileCapacity);
+    else if (FAILED(StringCchPrintfW(settings->themeFile, kThemeFileCapacity, L"%s%s", programFolder, kDefaultSkinPath)))
+        settings->themeFile[0] = L'\0';   // never a cut path
     ReadText(path.c_str(), kTopBarSection, "Display", value);
     if (value[0] == '\0') {
         IniWriteValue(path.c_str(), kTopBarSection, "Display", kDefaultDisplay);

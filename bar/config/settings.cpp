@@ -2,6 +2,7 @@
 #include "bar/config/settings.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
+#include "common/default_skin.h"
 #include "common/ini.h"
 #include <strsafe.h>
 
@@ -31,7 +32,7 @@ void ResolveSkinPath(bool phone)
         return;
     }
     StringCchPrintfW(settingsPaths.skinPath, kSettingsPathCapacity, L"%s\\%s", settingsPaths.programFolder,
-                     L"Themes\\Default\\barconfin.skin");
+                     kDefaultSkinPath);
     char narrow[kSettingsPathCapacity];
     WideToAnsi(settingsPaths.skinPath, narrow, sizeof(narrow));
     IniWriteValue(settingsPaths.configPath, kSettingsSection, kThemeFileKey, narrow);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <vector>
+#include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_paths.h"
 #include "tests/e2e/bar_test_skin.h"
 #include "tests/e2e/setup_test_kit.h"
@@ -140,6 +141,24 @@ TEST(SetupOrder, StartWithSystemFollowsTheShortcutAndTheResetStartsTheBar)
 
     ASSERT_TRUE(device.Reset());
     EXPECT_TRUE(device.WaitForWindow(L"VelkisClass", nullptr, device.Taskbar(), 10000));
+}
+
+TEST(SetupOrder, BeforeTheBarsFirstStartTheDefaultRowsShowAndOkKeepsThemForTheBar)
+{
+    Device device;
+    ASSERT_TRUE(device.Ready());
+    ASSERT_FALSE(device.FileExists(kConfigPath));
+    SetupRun setup = StartSetup(device);
+    HWND page = WaitForPage(setup.sheet, kStartWithSystem);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(Marks(GetDlgItem(page, kList)), std::vector<bool>(8, true));
+    PressOk(device, setup.sheet);
+    ASSERT_TRUE(WaitSetupEnd(device, setup));
+
+    ASSERT_TRUE(device.StartBar());
+    POINT centre;
+    for (const wchar_t* button : {L"Home Normal", L"Battery/Memory Normal", L"Menu Normal"})
+        EXPECT_TRUE(Device::WaitUntil([&] { return emu::FindBarButton(button, &centre); }, 3000)) << kit::Narrow(button);
 }
 
 TEST(SetupLayout, ControlsStandWhereTheScreensVariantPutsThem)
