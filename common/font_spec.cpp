@@ -19,18 +19,29 @@ int ParseSizePoints(const char* text)
     return points;
 }
 
-FontSpec ReadFontSpec(const wchar_t* skinPath, const char* section, const FontSpec& missing)
+FontSpec ReadFontSpec(const wchar_t* skinPath, const char* section, const FontSpec& missing, unsigned* found)
 {
     FontSpec fontSpec = missing;
+    unsigned keys = 0;
     char value[kValueCapacity];
-    if (IniReadValue(skinPath, section, "Name", value, sizeof(value)) == INI_SUCCESS && value[0])
+    if (IniReadValue(skinPath, section, "Name", value, sizeof(value)) == INI_SUCCESS && value[0]) {
         AnsiToWide(value, fontSpec.name, kFontNameCapacity);
-    if (IniReadValue(skinPath, section, "Size", value, sizeof(value)) == INI_SUCCESS)
+        keys |= kFontNameKey;
+    }
+    if (IniReadValue(skinPath, section, "Size", value, sizeof(value)) == INI_SUCCESS) {
         fontSpec.size = ParseSizePoints(value);
-    if (IniReadValue(skinPath, section, "Style", value, sizeof(value)) == INI_SUCCESS)
+        keys |= kFontSizeKey;
+    }
+    if (IniReadValue(skinPath, section, "Style", value, sizeof(value)) == INI_SUCCESS) {
         fontSpec.style = atoi(value);
-    if (IniReadValue(skinPath, section, "Color", value, sizeof(value)) == INI_SUCCESS)
+        keys |= kFontStyleKey;
+    }
+    if (IniReadValue(skinPath, section, "Color", value, sizeof(value)) == INI_SUCCESS) {
         fontSpec.color = static_cast<COLORREF>(strtoul(value, nullptr, 10));
+        keys |= kFontColorKey;
+    }
+    if (found)
+        *found = keys;
     return fontSpec;
 }
 

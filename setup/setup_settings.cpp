@@ -79,11 +79,14 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
     }
     AnsiToWide(value, settings->display, kDisplayCapacity);
 
-    // The skin's clock font; what cannot be read stays empty or 0.
-    const FontSpec timerFont = ReadFontSpec(settings->themeFile, kTimerFontSection, FontSpec{});
+    // The skin's clock font; what it lacks is offered as the bar draws it, and only
+    // written back once the Timer page has stored it.
+    unsigned found = 0;
+    const FontSpec timerFont = ReadFontSpec(settings->themeFile, kTimerFontSection, kSkinFontDefaults, &found);
     StringCchCopyW(settings->timerFontName, kTimerFontNameCapacity, timerFont.name);
     settings->timerSize = static_cast<float>(timerFont.size);
     settings->timerColor = timerFont.color;
+    settings->timerFontKeys = found & (kFontNameKey | kFontSizeKey | kFontColorKey);
 }
 
 void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
@@ -97,11 +100,15 @@ void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
 
     if (settings.themeFile[0] == L'\0')
         return;   // no skin to write the clock's font into
-    WriteWide(settings.themeFile, kTimerFontSection, "Name", settings.timerFontName);
-    char number[32];
-    StringCchPrintfA(number, sizeof number, "%d", static_cast<int>(settings.timerColor));
-    IniWriteValue(settings.themeFile, kTimerFontSection, "Color", number);
-    IniWriteValue(settings.themeFile, kTimerFontSection, "Size", FormatTimerSize(settings.timerSize).c_str());
+    if (settings.timerFontKeys & kFontNameKey)
+        WriteWide(settings.themeFile, kTimerFontSection, "Name", settings.timerFontName);
+    if (settings.timerFontKeys & kFontColorKey) {
+        char number[32];
+        StringCchPrintfA(number, sizeof number, "%d", static_cast<int>(settings.timerColor));
+        IniWriteValue(settings.themeFile, kTimerFontSection, "Color", number);
+    }
+    if (settings.timerFontKeys & kFontSizeKey)
+        IniWriteValue(settings.themeFile, kTimerFontSection, "Size", FormatTimerSize(settings.timerSize).c_str());
 }
 
 std::string FormatTimerSize(float size)

@@ -1,12 +1,13 @@
 // The setup program's one record of edited values, and its loading and saving.
 #pragma once
 #include <windows.h>
+#include "common/font_spec.h"
 #include <string>
 
 constexpr int kThemeFileCapacity = 100;
 constexpr int kOrderCapacity = 60;
 constexpr int kDisplayCapacity = 10;
-constexpr int kTimerFontNameCapacity = 20;
+constexpr int kTimerFontNameCapacity = kFontNameCapacity;   // a whole face name
 constexpr int kProgramFolderCapacity = 100;
 
 // Owned by the sheet for its whole life; every page holds a pointer to it.
@@ -17,6 +18,7 @@ struct SetupSettings {
     wchar_t timerFontName[kTimerFontNameCapacity];
     COLORREF timerColor;
     float timerSize;                             // points
+    unsigned timerFontKeys;                      // kFont...Key bits of the timer values OK writes
     bool startWithSystem;                        // the start-up shortcut is to exist
 };
 
@@ -29,12 +31,15 @@ bool ProgramFolder(wchar_t* out, size_t capacity);
 std::wstring SettingsFilePath(const wchar_t* programFolder);
 
 // Fills settings from config.ini and the active skin's "Timer Font" section. A
-// missing value counts as empty (numbers 0); a missing or empty "Display" is
-// written as "11111111" at once and used.
+// missing value counts as empty; a missing or empty "Display" is written as
+// "11111111" at once and used. Without Order or Theme File the bar's defaults are
+// used. A "Timer Font" key the skin lacks shows as the bar draws it (Tahoma, 9,
+// black) and is not among timerFontKeys.
 void LoadSettings(SetupSettings* settings, const wchar_t* programFolder);
 
 // Writes Order, Theme File and Display, creates or deletes the start-up shortcut,
-// and writes Name, Color and Size of the skin's "Timer Font". Failures are ignored.
+// and writes those of Name, Color and Size of the skin's "Timer Font" that
+// timerFontKeys names. Failures are ignored.
 void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder);
 
 // "Size" as written: one decimal below 11 with a fractional part, else none.

@@ -204,7 +204,7 @@ bool CSetTime::StorePage()
 {
     const std::wstring separator = BoxText(GetDlgItem(window_, IDC_TIME_SEPARATOR), 4);
     const std::wstring pattern = BoxText(GetDlgItem(window_, IDC_TIME_STYLE), 19);
-    const std::wstring font = BoxText(GetDlgItem(window_, IDC_TIME_FONT), 19);
+    const std::wstring font = BoxText(GetDlgItem(window_, IDC_TIME_FONT), kTimerFontNameCapacity - 1);
     const std::wstring size = BoxText(GetDlgItem(window_, IDC_TIME_SIZE), 4);
     if (separator.empty() || pattern.empty() || font.empty() || size.empty()) {
         MessageBoxW(window_, L"One or more of the fields are empty", L"Tormalin", MB_OK);
@@ -216,5 +216,6 @@ bool CSetTime::StorePage()
     char narrow[8];
     WideToAnsi(size.c_str(), narrow, sizeof narrow);
     settings_->timerSize = static_cast<float>(atoi(narrow));
+    settings_->timerFontKeys = kFontNameKey | kFontSizeKey | kFontColorKey;
     return true;
 }
