@@ -130,8 +130,8 @@ public:
     // Screen pixels of r (screen coordinates), row-major.
     std::vector<COLORREF> ReadScreen(const RECT& r) const;
     COLORREF Pixel(int x, int y) const;
-    // The device screen as the X display shows it (Wine's virtual desktop window,
-    // read with the host's xwd), row-major; false with the reason in why.
+    // The device screen as the X display shows it (the framebuffer under Wine's
+    // virtual desktop window, scripts/x-display.py), row-major; false with the reason in why.
     bool ReadXDisplay(std::vector<COLORREF>* pixels, SIZE* size, std::string* why) const;
     // PNG of r, for people; a relative path lands in build\e2e.
     bool SavePng(const std::wstring& path, const RECT& r) const;
