@@ -23,5 +23,6 @@ std::vector<std::wstring> StorageCardFolders()
         folders.emplace_back(found.fileName, wcsnlen(found.fileName, kFlashCardNameCapacity));
         found = FlashCardFindData{};
     } while (findNext(search, &found));
+    FindClose(search);
     return folders;
 }

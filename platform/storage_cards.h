@@ -26,8 +26,8 @@ static_assert(offsetof(FlashCardFindData, fileName) == 40, "the card's name lies
 
 // The library and its two operations, by ordinal as on the handheld. First card:
 // fills the record and returns a search handle, or INVALID_HANDLE_VALUE when there
-// is no card. Next card: non-zero while one was found; the library ends the search
-// when it reports that there is none left.
+// is no card. Next card: non-zero while one was found. The caller closes the
+// search with FindClose, as any file search.
 constexpr wchar_t kFlashCardDll[] = L"note_prj.dll";
 constexpr WORD kFindFirstFlashCardOrdinal = 7;
 constexpr WORD kFindNextFlashCardOrdinal = 8;

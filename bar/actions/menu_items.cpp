@@ -112,7 +112,8 @@ void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
     if (const wchar_t* text = ItemText(item->itemID)) {
         RECT r = item->rcItem;
         r.left += 22 * ScaleFactor;
-        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER);
+        // Titles are drawn as written: an "&" in one is no mnemonic.
+        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     }
     DrawItemIcons(dc, item->rcItem, item->itemID);
 }
