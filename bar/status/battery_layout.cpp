@@ -11,12 +11,29 @@ int BatteryPopupHeight(int top, int scaleFactor, const std::vector<std::wstring>
     return height;
 }
 
+std::vector<std::wstring> CardsThatFit(int top, int scaleFactor, const std::vector<std::wstring>& cardNames, int room)
+{
+    std::vector<std::wstring> shown;
+    int height = BatteryPopupHeight(top, scaleFactor, shown);
+    for (const std::wstring& name : cardNames) {
+        if (name.empty())
+            continue;
+        height += 30 * scaleFactor;
+        if (height > room)
+            break;
+        shown.push_back(name);
+    }
+    return shown;
+}
+
 UsageBar UsageBarFor(const RECT& line, int scaleFactor, ULONGLONG total, ULONGLONG free)
 {
     int s = scaleFactor;
     UsageBar bar;
     bar.frame = RECT{line.left, line.top + 2 * s, line.right, line.bottom - 2 * s};
-    bar.fill = RECT{line.left + s, line.top + 3 * s, line.right - s, line.bottom - 2 * s};
+    // The frame's lines are one pixel wide at every scale and pass through its
+    // corners, so the inside starts one pixel in and ends at the far lines.
+    bar.fill = RECT{bar.frame.left + 1, bar.frame.top + 1, bar.frame.right, bar.frame.bottom};
     // No storage behind the path: nothing to show rather than a NaN-wide bar.
     ULONGLONG used = free < total ? total - free : 0;
     double fraction = total == 0 ? 0.0 : static_cast<double>(used) / static_cast<double>(total);

@@ -11,6 +11,10 @@ constexpr COLORREF kUsageFillColour = RGB(38, 245, 38);
 // every card whose name is not empty.
 int BatteryPopupHeight(int top, int scaleFactor, const std::vector<std::wstring>& cardNames);
 
+// The cards the popup shows: the named ones in enumeration order, as many as fit
+// when the popup may be room pixels tall; the later ones are left out.
+std::vector<std::wstring> CardsThatFit(int top, int scaleFactor, const std::vector<std::wstring>& cardNames, int room);
+
 // The usage bar drawn in a text line's rectangle for used = total - free: the
 // frame's corners (its lines run through them) and the filled part. A total of 0
 // fills nothing; free above total (a store that misreports) fills nothing either.

@@ -17,16 +17,22 @@ namespace {
 constexpr COLORREF kBatteryImageKey = RGB(0, 0, 0);
 constexpr size_t kValueCapacity = 40;
 
-// The text rectangle, laid out anew on every paint, and the popup's width.
+// The text rectangle, laid out anew on every paint, the popup's width and how
+// many cards it has room for.
 RECT textRect = {};
 int popupWidth = 0;
+size_t shownCards = 0;
 
+// The popup ends above the screen's bottom: cards past the room are left out.
 void PlaceBatteryPopup(HWND dialog, int width)
 {
     RECT window;
     GetWindowRect(dialog, &window);
-    int height = BatteryPopupHeight(window.top, ScaleFactor, StorageCardFolders());
-    MoveWindow(dialog, 20 * ScaleFactor, 26 * ScaleFactor, width, height, TRUE);
+    const int y = 26 * ScaleFactor;
+    const int room = GetSystemMetrics(SM_CYSCREEN) - y;
+    const std::vector<std::wstring> cards = CardsThatFit(window.top, ScaleFactor, StorageCardFolders(), room);
+    shownCards = cards.size();
+    MoveWindow(dialog, 20 * ScaleFactor, y, width, BatteryPopupHeight(window.top, ScaleFactor, cards), TRUE);
 }
 
 INT_PTR OnInitDialog(HWND dialog)
@@ -47,6 +53,12 @@ void NextLine()
     int step = 15 * ScaleFactor;
     textRect.top += step;
     textRect.bottom += step;
+}
+
+// A label, and its value right-aligned on the same line; a long label stops short of the value.
+void DrawLabelledValue(HDC dc, const wchar_t* label, const wchar_t* value)
+{
+    DrawPopupLabelledValue(dc, label, value, textRect, 4 * ScaleFactor);
 }
 
 // The frame pen and fill brush of one paint, and the context they draw on.
@@ -78,9 +90,8 @@ void DrawStore(const BarPainter& painter, const wchar_t* label, const FolderSpac
     HDC dc = painter.dc;
     wchar_t value[kValueCapacity];
     NextLine();
-    DrawPopupText(dc, label, textRect, DT_LEFT);
     FormatFreeMegabytes(space.totalFree, value, kValueCapacity);
-    DrawPopupText(dc, value, textRect, DT_RIGHT);
+    DrawLabelledValue(dc, label, value);
     NextLine();
     DrawUsageBar(painter, space.total, space.totalFree);
 }
@@ -95,22 +106,23 @@ void DrawValues(const BarPainter& painter, int width)
     wchar_t value[kValueCapacity];
     textRect.top += 20 * s;
     textRect.bottom = textRect.top + 15 * s;
-    DrawPopupText(dc, L"Main Battery", textRect, DT_LEFT);
     FormatBatteryPercent(MainBatteryLifePercent(), value, kValueCapacity);
-    DrawPopupText(dc, value, textRect, DT_RIGHT);
+    DrawLabelledValue(dc, L"Main Battery", value);
 
     PhysicalMemory memory = ReadPhysicalMemory();
     NextLine();
-    DrawPopupText(dc, L"Main Memory", textRect, DT_LEFT);
     FormatFreeMegabytes(memory.available, value, kValueCapacity);
-    DrawPopupText(dc, value, textRect, DT_RIGHT);
+    DrawLabelledValue(dc, L"Main Memory", value);
     NextLine();
     DrawUsageBar(painter, memory.total, memory.available);
 
     DrawStore(painter, L"Internal Storage", FreeSpaceOfFolder(nullptr));
+    size_t drawn = 0;
     for (const std::wstring& card : StorageCardFolders()) {
         if (card.empty())
             continue;
+        if (drawn++ == shownCards)
+            break;
         std::wstring folder = L"\\" + card;
         DrawStore(painter, card.c_str(), FreeSpaceOfFolder(folder.c_str()));
     }

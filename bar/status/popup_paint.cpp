@@ -24,11 +24,34 @@ void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF
                    0, image.width, image.height, key);
 }
 
+namespace {
+
+HGDIOBJ PopupFont()
+{
+    return dialogTitleFont.font ? static_cast<HGDIOBJ>(dialogTitleFont.font) : GetStockObject(DEFAULT_GUI_FONT);
+}
+
+} // namespace
+
 void DrawPopupText(HDC dc, const wchar_t* text, const RECT& r, UINT align)
 {
     ScopedTextColor colour(dc, dialogTitleFont.color);
     ScopedBkMode mode(dc, TRANSPARENT);
-    ScopedSelectObject font(dc, dialogTitleFont.font ? dialogTitleFont.font : GetStockObject(DEFAULT_GUI_FONT));
+    ScopedSelectObject font(dc, PopupFont());
     RECT box = r;
     DrawTextW(dc, text, -1, &box, align | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DrawPopupLabelledValue(HDC dc, const wchar_t* label, const wchar_t* value, const RECT& r, int gap)
+{
+    SIZE size = {0, 0};
+    {
+        ScopedSelectObject font(dc, PopupFont());
+        GetTextExtentPoint32W(dc, value, lstrlenW(value), &size);
+    }
+    DrawPopupText(dc, value, r, DT_RIGHT);
+    RECT room = r;
+    room.right = r.right - size.cx - gap;
+    if (room.right > room.left)
+        DrawPopupText(dc, label, room, DT_LEFT | DT_END_ELLIPSIS);
 }

@@ -14,3 +14,8 @@ void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF
 // Draws text on one line from r's top edge, left- or right-aligned (DT_LEFT or
 // DT_RIGHT), in the Dialog Title font and colour over a transparent background.
 void DrawPopupText(HDC dc, const wchar_t* text, const RECT& r, UINT align);
+
+// Draws value right-aligned in r and label left-aligned before it on the same
+// line; a label too long for the room left is cut with an ellipsis gap pixels
+// before the value.
+void DrawPopupLabelledValue(HDC dc, const wchar_t* label, const wchar_t* value, const RECT& r, int gap);

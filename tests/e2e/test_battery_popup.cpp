@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include "tests/e2e/bar_test_skin.h"
 #include "tests/kit/device.h"
+#include <algorithm>
+#include <cwchar>
 
 using kit::Device;
 using namespace bartest;
@@ -117,4 +119,98 @@ TEST(BatteryPopup, WithoutTheSkinsImageItKeepsItsTemplateWidth)
     GetWindowRect(popup, &r);
     EXPECT_GE(r.right - r.left, 112 * b.s);   // 112 dialog units are wider than 112 pixels
     EXPECT_EQ(r.bottom - r.top, 165 * b.s);
+}
+
+TEST(BatteryPopup, FullBarsFillTheInsideOfTheirFrameAndEmptyOnesNothing)
+{
+    kit::DeviceOptions options = TwoCards();
+    options.state.memoryFree = 0;
+    options.state.storageFree = options.state.storageTotal;
+    BarDevice b(options, kFullOrder, kBatteryOnly);
+    ASSERT_TRUE(b.bar);
+    HWND popup = OpenBattery(b);
+    ASSERT_TRUE(popup);
+    const int s = b.s;
+    POINT origin{0, 0};
+    ClientToScreen(popup, &origin);
+    auto at = [&](int x, int y) { return b.device.Pixel(origin.x + x, origin.y + y); };
+    // The memory bar's one-pixel frame: columns 5 and 195, rows 52 and 63 (times the scale).
+    const int left = 5 * s, right = 195 * s, top = 52 * s, bottom = 63 * s, middle = 58 * s;
+    ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 100 * s, origin.y + middle, kUsageFill), kUsageFill));
+    EXPECT_TRUE(Near(at(right, middle), kUsageFrame));
+    EXPECT_TRUE(Near(at(right - 1, middle), kUsageFill)) << "the inner right column";
+    EXPECT_TRUE(Near(at(left + 1, middle), kUsageFill)) << "the inner left column";
+    EXPECT_TRUE(Near(at(100 * s, top + 1), kUsageFill)) << "the inner top row";
+    EXPECT_TRUE(Near(at(100 * s, bottom - 1), kUsageFill)) << "the inner bottom row";
+    // Internal storage, empty: its frame (rows 82 to 93) holds nothing.
+    EXPECT_TRUE(Near(at(left + 1, 88 * s), kBatteryPopup));
+    EXPECT_TRUE(Near(at(100 * s, 83 * s), kBatteryPopup));
+}
+
+TEST(BatteryPopup, ThirtyCardsStayOnTheScreenTheFirstShownInOrder)
+{
+    kit::DeviceOptions options = TwoCards();
+    options.state.cards.clear();
+    for (int i = 1; i <= 30; ++i) {
+        wchar_t name[16];
+        swprintf(name, 16, L"Card%02d", i);
+        options.state.cards.push_back({name, 64ull << 20, 0});   // full: each shown card's bar is filled
+    }
+    BarDevice b(options, kFullOrder, kBatteryOnly);
+    ASSERT_TRUE(b.bar);
+    HWND popup = OpenBattery(b);
+    ASSERT_TRUE(popup);
+    const int s = b.s;
+    RECT r;
+    GetWindowRect(popup, &r);
+    const int height = r.bottom - r.top;
+    EXPECT_LE(r.bottom, b.device.Screen().cy);
+    EXPECT_GT(r.bottom + 30 * s, b.device.Screen().cy) << "no card left out that would have fitted";
+    ASSERT_EQ((height - 105 * s) % (30 * s), 0) << height;
+    const int shown = (height - 105 * s) / (30 * s);
+    ASSERT_GT(shown, 0);
+    // The last card shown has its bar, filled, on its line pair.
+    const int barMiddle = 95 * s + 30 * s * (shown - 1) + 15 * s + 8 * s;
+    EXPECT_TRUE(Near(WaitForPixel(b.device, r.left + 100 * s, r.top + barMiddle, kUsageFill), kUsageFill));
+}
+
+TEST(BatteryPopup, ALongCardNameStopsBeforeItsValue)
+{
+    kit::DeviceOptions options = TwoCards();
+    options.state.cards = {{L"SD", 1024ull << 20, 512ull << 20},
+                           {std::wstring(120, L'W'), 1024ull << 20, 512ull << 20}};
+    BarDevice b(options, kFullOrder, kBatteryOnly);
+    ASSERT_TRUE(b.bar);
+    HWND popup = OpenBattery(b);
+    ASSERT_TRUE(popup);
+    const int s = b.s;
+    POINT origin{0, 0};
+    ClientToScreen(popup, &origin);
+    ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 20 * s, origin.y + 118 * s, kUsageFill), kUsageFill));
+    // Both cards show the same value; the short name's line tells where it starts.
+    const int width = kBatteryPopupWidth * s;
+    const RECT shortLine{origin.x, origin.y + 95 * s, origin.x + width, origin.y + 110 * s};
+    const RECT longLine{origin.x, origin.y + 125 * s, origin.x + width, origin.y + 140 * s};
+    std::vector<COLORREF> shortPixels = b.device.ReadScreen(shortLine);
+    std::vector<COLORREF> longPixels = b.device.ReadScreen(longLine);
+    const int rows = 15 * s;
+    int valueLeft = width;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 40 * s; x < 150 * s; ++x)
+            if (!Near(shortPixels[y * width + x], kBatteryPopup))
+                valueLeft = std::min(valueLeft, x);
+    ASSERT_LT(valueLeft, 150 * s);
+    int differing = 0;
+    int nameInk = 0;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const size_t i = static_cast<size_t>(y * width + x);
+            if (x >= valueLeft && shortPixels[i] != longPixels[i])
+                ++differing;
+            if (x < valueLeft - 20 * s && !Near(longPixels[i], kBatteryPopup))
+                ++nameInk;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "the long name runs into the value's column";
+    EXPECT_GT(nameInk, 0) << "the long name is drawn, cut";
 }

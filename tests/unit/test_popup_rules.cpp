@@ -51,12 +51,12 @@ TEST(BatteryPopup, UsageBarFrameAndFill)
 {
     const RECT line = {5, 50, 205, 65};
     struct Case { int scale; RECT line; ULONGLONG total, free; RECT frame, fill; } cases[] = {
-        {1, line, 1000, 0, {5, 52, 205, 63}, {6, 53, 204, 63}},      // full: the whole inside
+        {1, line, 1000, 0, {5, 52, 205, 63}, {6, 53, 205, 63}},      // full: the whole inside
         {1, line, 1000, 1000, {5, 52, 205, 63}, {6, 53, 6, 63}},     // empty: only the frame
-        {1, line, 1000, 250, {5, 52, 205, 63}, {6, 53, 154, 63}},    // 3/4 of 198 is 148.5
+        {1, line, 1000, 250, {5, 52, 205, 63}, {6, 53, 155, 63}},    // 3/4 of 199 is 149.25
         {1, line, 0, 0, {5, 52, 205, 63}, {6, 53, 6, 63}},           // zero total: no fill
         {1, line, 100, 200, {5, 52, 205, 63}, {6, 53, 6, 63}},       // free above total
-        {2, {10, 100, 410, 130}, 4, 2, {10, 104, 410, 126}, {12, 106, 210, 126}},
+        {2, {10, 100, 410, 130}, 4, 2, {10, 104, 410, 126}, {11, 105, 210, 126}},   // 1/2 of 399
     };
     for (const Case& c : cases) {
         UsageBar bar = UsageBarFor(c.line, c.scale, c.total, c.free);
