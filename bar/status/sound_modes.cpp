@@ -17,11 +17,11 @@ struct FurtherSettings {
 };
 constexpr const wchar_t* kFurtherNames[3] = {L"Mute", L"Key", L"Screen"};
 
-FurtherSettings ReadFurtherSettings()
+FurtherSettings ReadFurtherSettings(const wchar_t* key)
 {
     FurtherSettings settings = {};
     for (int i = 0; i < 3; ++i)
-        settings.read[i] = ReadSoundDword(sound_key::Volume, kFurtherNames[i], &settings.values[i]);
+        settings.read[i] = ReadSoundDword(key, kFurtherNames[i], &settings.values[i]);
     return settings;
 }
 
@@ -32,13 +32,23 @@ void WriteFurtherSettings(const wchar_t* key, const FurtherSettings& settings)
             WriteSoundDword(key, kFurtherNames[i], settings.values[i]);
 }
 
-// Silences the system sounds and keeps what they were under VolumeUnmuted.
-void TurnSoundOff(int volumePosition)
+// Whether the device's sound is off or vibrating now, as the last close left it.
+bool DeviceMuted()
 {
-    FurtherSettings further = ReadFurtherSettings();
+    DWORD mode = SOUND_ON;
+    return ReadSoundDword(sound_key::ShellOverrides, L"Mode", &mode) && (mode == SOUND_VIBRATE || mode == SOUND_OFF);
+}
+
+// Silences the system sounds and keeps what they were under VolumeUnmuted; when
+// they are silent already, the backup holds what they were before and stays.
+void TurnSoundOff(int volumePosition, bool muted)
+{
+    FurtherSettings further = ReadFurtherSettings(sound_key::Volume);
     WriteSoundDword(sound_key::Volume, L"Volume", 0);
     WriteSoundDword(sound_key::Volume, L"Key", 0);
     WriteSoundDword(sound_key::Volume, L"Screen", 0);
+    if (muted)
+        return;
     WriteSoundDword(sound_key::VolumeUnmuted, L"Volume", VolumeForPosition(volumePosition));
     WriteFurtherSettings(sound_key::VolumeUnmuted, further);
 }
@@ -63,9 +73,10 @@ void RestoreRingTone()
         WriteSoundText(sound_key::RingTone, L"Sound", saved);
 }
 
-void StoreOn(int volumePosition, int ringerPosition, bool phone)
+// Coming back from a mute, the key and screen sounds return from their backup.
+void StoreOn(int volumePosition, int ringerPosition, bool phone, bool muted)
 {
-    FurtherSettings further = ReadFurtherSettings();
+    FurtherSettings further = ReadFurtherSettings(muted ? sound_key::VolumeUnmuted : sound_key::Volume);
     DWORD volume = VolumeForPosition(volumePosition);
     WriteSoundDword(sound_key::Volume, L"Volume", volume);
     WriteFurtherSettings(sound_key::Volume, further);
@@ -80,9 +91,9 @@ void StoreOn(int volumePosition, int ringerPosition, bool phone)
     RestoreRingTone();
 }
 
-void StoreMuted(const VolumeChoice& choice, int volumePosition, bool phone)
+void StoreMuted(const VolumeChoice& choice, int volumePosition, bool phone, bool muted)
 {
-    TurnSoundOff(volumePosition);
+    TurnSoundOff(volumePosition, muted);
     SetWaveOutVolume(0);
     WriteSoundDword(sound_key::ShellOverrides, L"SavedVolume", VolumeForPosition(choice.savedVolumePosition));
     WriteSoundDword(sound_key::ShellOverrides, L"Mode", choice.mode);
@@ -107,8 +118,9 @@ void StoreSoundChoice(const VolumeChoice& choice, int volumePosition, int ringer
 {
     if (volumePosition < 0 || volumePosition > kVolumeSteps)
         volumePosition = 0;
+    const bool muted = DeviceMuted();
     if (choice.mode == SOUND_ON)
-        StoreOn(volumePosition, ringerPosition, phone);
+        StoreOn(volumePosition, ringerPosition, phone, muted);
     else
-        StoreMuted(choice, volumePosition, phone);
+        StoreMuted(choice, volumePosition, phone, muted);
 }

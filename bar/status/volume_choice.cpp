@@ -27,12 +27,17 @@ VolumeChoice InitialVolumeChoice(const SoundSettings& settings, bool phone, int 
     choice.savedRingerPosition = phone ? PositionForVolume(settings.savedRinger) : previousSavedRinger;
     choice.volumePosition = PositionForVolume(volume);
     choice.ringerPosition = PositionForVolume(ringer);
-    choice.mutePending = false;
+    // Opened muted, the saved positions are the volumes to return to: Off or
+    // Vibrate chosen now must not take the sliders' bottom for them.
+    choice.mutePending = choice.mode != SOUND_ON;
     return choice;
 }
 
 void ChooseSoundOn(VolumeChoice& choice)
 {
+    // On while On: the sliders stay where the person left them.
+    if (choice.mode == SOUND_ON)
+        return;
     choice.mode = SOUND_ON;
     choice.mutePending = false;
     choice.volumePosition = choice.savedVolumePosition;

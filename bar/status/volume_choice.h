@@ -11,7 +11,7 @@ struct VolumeChoice {
     int ringerPosition;
     int savedVolumePosition;   // where On puts the sliders back
     int savedRingerPosition;
-    bool mutePending;          // Off or Vibrate chosen and no slider moved since
+    bool mutePending;          // Off or Vibrate chosen (or opened in) and no slider moved since
 };
 
 // The registry's values at opening. Mode 1 and 2 stand at the bottom; any other
@@ -24,11 +24,11 @@ struct SoundSettings {
     DWORD savedRinger;
 };
 
-// The choice at opening; without a phone the saved ringer position is kept from
+// The choice at opening; opened in Off or Vibrate, a mute is pending. Without a phone the saved ringer position is kept from
 // previousSavedRinger, since nothing reads the ringer then.
 VolumeChoice InitialVolumeChoice(const SoundSettings& settings, bool phone, int previousSavedRinger);
 
-// On: both sliders go back to the saved positions.
+// On: both sliders go back to the saved positions; On while On changes nothing.
 void ChooseSoundOn(VolumeChoice& choice);
 
 // Off or Vibrate: the first of them saves the positions and drops the sliders to

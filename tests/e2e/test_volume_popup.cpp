@@ -254,3 +254,39 @@ TEST(VolumePopup, AMissingOverridesKeyOpensInOnAndIsNeverCreated)
     EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, kOverridesKey, 0, KEY_READ, &key), ERROR_SUCCESS);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Volume"), 0u);   // the keys that exist still take the choice
 }
+
+TEST(VolumePopup, OnWhileOnKeepsTheVolumeAndKeyAndScreenSoundsComeBackAfterMuting)
+{
+    constexpr wchar_t kUnmutedKey[] = L"ControlPanel\\VolumeUnmuted";
+    VolumeDevice v(true, [](kit::Device&) { SetSoundDword(kOverridesKey, L"SavedVolume", 0xe665e665); });
+    ASSERT_TRUE(v.popup);
+    ASSERT_EQ(v.Position(kVolumeSlider), 2);
+    v.Choose(kOn);   // already On: the older saved position stays where it is
+    EXPECT_EQ(v.Position(kVolumeSlider), 2);
+    ASSERT_TRUE(v.Close());
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Volume"), 0xccccccccu);
+
+    // Vibrate, then Off while muted: the backup of the sounds keeps what they were.
+    v.Open();
+    ASSERT_TRUE(v.popup);
+    v.Choose(kVibrate);
+    ASSERT_TRUE(v.Close());
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Key"), 0u);
+    v.Open();
+    ASSERT_TRUE(v.popup);
+    v.Choose(kOff);
+    ASSERT_TRUE(v.Close());
+    EXPECT_EQ(SoundDword(kUnmutedKey, L"Key"), 2u);
+    EXPECT_EQ(SoundDword(kUnmutedKey, L"Screen"), 2u);
+
+    // On brings key clicks, screen taps and the volume back.
+    v.Open();
+    ASSERT_TRUE(v.popup);
+    v.Choose(kOn);
+    ASSERT_TRUE(v.Close());
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Key"), 2u);
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Screen"), 2u);
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Mute"), 7u);
+    EXPECT_EQ(SoundDword(kVolumeKey, L"Volume"), 0xccccccccu);
+    EXPECT_EQ(DeviceVolume(), 0xccccccccu);
+}
