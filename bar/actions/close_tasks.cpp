@@ -25,31 +25,38 @@ bool IsDialogClass(const wchar_t* className)
     return wcscmp(className, kDialogClassName) == 0;
 }
 
-bool Kept(CloseMode mode, int index, HWND spared, HWND window, const wchar_t* title, const wchar_t* className)
+// What one pass compares windows with: the row to close (mode One, its process
+// taken before anything closed) or the window to spare.
+struct CloseTarget {
+    CloseMode mode;
+    TaskWindowKey row;
+    HWND spared;
+};
+
+bool Kept(const CloseTarget& target, const TaskWindowKey& window)
 {
-    switch (mode) {
-    case CloseMode::One: {
-        const TaskEntry& row = TaskTable.rows[index];
-        return KeptForClosingOne(window, title, className, row.window, row.title, row.className);
-    }
+    switch (target.mode) {
+    case CloseMode::One:
+        return KeptForClosingOne(window, target.row);
     case CloseMode::AllExceptActive:
-        return window != spared;
+        return window.window != target.spared;
     case CloseMode::All:
         return true;
     }
     return false;
 }
 
-PassList CollectPass(int pass, CloseMode mode, int index, HWND spared)
+PassList CollectPass(int pass, const CloseTarget& target)
 {
     PassList list = {};
     for (HWND window = GetWindow(GetDesktopWindow(), GW_CHILD); window; window = GetWindow(window, GW_HWNDNEXT)) {
         wchar_t title[kTaskTextCapacity];
         wchar_t className[kTaskTextCapacity];
         BOOL shellFlag = FALSE;
-        if (!QueryTaskWindow(window, title, className, nullptr, &shellFlag) || shellFlag)
+        DWORD processId = 0;
+        if (!QueryTaskWindow(window, title, className, &processId, &shellFlag) || shellFlag)
             continue;
-        if (!Kept(mode, index, spared, window, title, className))
+        if (!Kept(target, TaskWindowKey{window, processId, title, className}))
             continue;
         const bool dialog = IsDialogClass(className);
         if (!InPassList(pass, dialog))
@@ -94,10 +101,13 @@ void SendKey(BYTE key, DWORD flags)
 
 } // namespace
 
-bool KeptForClosingOne(HWND window, const wchar_t* title, const wchar_t* className, HWND rowWindow,
-                       const wchar_t* rowTitle, const wchar_t* rowClass)
+bool KeptForClosingOne(const TaskWindowKey& window, const TaskWindowKey& row)
 {
-    return wcscmp(title, rowTitle) == 0 && (wcscmp(className, rowClass) != 0 || window == rowWindow);
+    if (wcscmp(window.title, row.title) != 0)
+        return false;
+    if (window.window == row.window)
+        return true;
+    return wcscmp(window.className, row.className) != 0 && row.processId != 0 && window.processId == row.processId;
 }
 
 bool InPassList(int pass, bool dialog)
@@ -117,10 +127,17 @@ void CloseTaskWindows(CloseMode mode, int index)
 {
     if (mode == CloseMode::One && (index < 0 || index >= TaskTable.count))
         return;
-    HWND spared = mode == CloseMode::AllExceptActive ? GetForegroundWindow() : nullptr;
+    CloseTarget target = {mode, {}, nullptr};
+    if (mode == CloseMode::One) {
+        const TaskEntry& row = TaskTable.rows[index];
+        target.row = TaskWindowKey{row.window, 0, row.title, row.className};
+        GetWindowThreadProcessId(row.window, &target.row.processId);
+    }
+    if (mode == CloseMode::AllExceptActive)
+        target.spared = GetForegroundWindow();
     int repeats = 0;
     for (int pass = 0; pass < kClosePasses;) {
-        const PassList list = CollectPass(pass, mode, index, spared);
+        const PassList list = CollectPass(pass, target);
         RunPass(list);
         pass = NextClosePass(pass, list.overflowed, &repeats);
     }

@@ -14,10 +14,18 @@ constexpr int kClosePassRepeats = 8;
 // screen in front. Shell windows and windows that are no task are never touched.
 void CloseTaskWindows(CloseMode mode, int index);
 
-// Whether a task window (title, class) is closed in mode One for the row (rowTitle,
-// rowClass, rowWindow): same title, and another class or the row's own window.
-bool KeptForClosingOne(HWND window, const wchar_t* title, const wchar_t* className, HWND rowWindow,
-                       const wchar_t* rowTitle, const wchar_t* rowClass);
+// A task window, or a row's, as closing one task compares them.
+struct TaskWindowKey {
+    HWND window;
+    DWORD processId;
+    const wchar_t* title;
+    const wchar_t* className;
+};
+
+// Whether a task window is closed in mode One for the row: its own window, or a
+// window of the same title and another class in the row's process (its dialogs).
+// Another program's window is never taken for the row's, whatever its title.
+bool KeptForClosingOne(const TaskWindowKey& window, const TaskWindowKey& row);
 
 // Whether a kept window goes into the pass list of pass (even passes: dialogs only).
 bool InPassList(int pass, bool dialog);

@@ -40,21 +40,27 @@ void Choose(BarDevice& b, int taskCount, UINT command)
 
 } // namespace
 
-TEST(BarClose, TheCloseMarkClosesTheTaskAndItsDialogButNotItsTwin)
+TEST(BarClose, TheCloseMarkClosesTheTaskAndItsOwnDialogButNotItsTwinNorAnotherProgram)
 {
     BarDevice b("0000010");
     ASSERT_TRUE(b.bar);
-    HWND dialog = OpenInFront(b.device, L"Notes", L"Dialog");
-    HWND older = OpenInFront(b.device, L"Notes", L"NotesClass");
+    // Furthest back, another program whose window bears the same title.
+    HWND stranger = OpenInFront(b.device, L"Notes", L"Viewer");
+    std::vector<HWND> own = b.device.OpenSampleWindows({{L"Notes", L"NotesClass", 0}, {L"Notes", L"Dialog", 0}});
+    ASSERT_EQ(own.size(), 2u);
+    HWND older = own[0];
+    HWND dialog = own[1];
     HWND newer = OpenInFront(b.device, L"Notes", L"NotesClass");
-    ASSERT_TRUE(dialog && older && newer);
+    ASSERT_TRUE(stranger && newer);
 
     // Two lines: the newer window (whose line the dialog took over) and the older.
     OpenMenu menu = OpenBarMenu(b, 2);
     ASSERT_TRUE(menu.window);
     TapLine(b.device, menu, 1, menu.frame.right - 5 * b.s);
     EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(older) && !IsWindow(dialog); }, 5000));
+    b.device.Settle(b.bar);   // the bar has finished closing
     EXPECT_TRUE(IsWindow(newer)) << "same title and class: another application";
+    EXPECT_TRUE(IsWindow(stranger)) << "same title, another class, another program";
     EXPECT_EQ(EventsOf(b.device, "Notes").front(), "command 1") << "the dialog went first, with IDOK";
 }
 

@@ -221,6 +221,24 @@ HWND Device::OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD st
     return found && GetPropW(found, emu::kSampleReadyProp) ? found : nullptr;
 }
 
+std::vector<HWND> Device::OpenSampleWindows(const std::vector<SampleWindow>& windows, DWORD timeoutMs)
+{
+    std::vector<emu::SampleWindowSpec> wanted;
+    for (const SampleWindow& w : windows)
+        wanted.push_back(emu::SampleWindowSpec{w.title, w.cls, WS_POPUP | WS_VISIBLE, 0, w.traits});
+    const Process p = Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kSampleAppExe, emu::FormatSampleArgs(wanted, sampleLog_));
+    std::vector<HWND> found(windows.size());
+    const bool all = p.handle && WaitUntil([&] {
+        for (size_t i = 0; i < windows.size(); ++i) {
+            found[i] = FindProcessWindow(p.pid, windows[i].cls, windows[i].title);
+            if (!found[i] || !GetPropW(found[i], emu::kSampleReadyProp))
+                return false;
+        }
+        return true;
+    }, timeoutMs);
+    return all ? found : std::vector<HWND>();
+}
+
 void Device::SetDeviceState(const DeviceState& state)
 {
     EXPECT_TRUE(WriteDeviceState(state));

@@ -106,6 +106,14 @@ public:
     // emulator/sampleapp/sampleapp_main.cpp says how each behaves).
     HWND OpenSampleWindow(const wchar_t* title, const wchar_t* cls, DWORD style, DWORD exStyle, DWORD traits = 0,
                           DWORD timeoutMs = 5000);
+    // Opens windows of one application (one sampleapp.exe process), the last one
+    // in front, and waits for them; empty when they are not all there in time.
+    struct SampleWindow {
+        const wchar_t* title;
+        const wchar_t* cls;
+        DWORD traits;
+    };
+    std::vector<HWND> OpenSampleWindows(const std::vector<SampleWindow>& windows, DWORD timeoutMs = 5000);
 
     // Stylus on a window, at a point in its client coordinates.
     void Tap(HWND window, int x, int y);

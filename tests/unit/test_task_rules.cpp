@@ -1,7 +1,10 @@
 // Task rules of the bar menu and of closing: which windows are tasks, which get a
 // line, which close with a line, where the close mark lies, whose icon is drawn.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstring>
+#include <cwchar>
+#include <vector>
 #include "bar/actions/close_tasks.h"
 #include "bar/actions/menu_tap.h"
 #include "bar/actions/task_icon.h"
@@ -36,7 +39,11 @@ TEST(TaskDecision, EachRuleOfTheTaskTest)
         {{kApp, true, L"CursorWindow", L"X", 0}, true, false, L"CursorWindow", L"", FALSE},
         {{kApp, true, L"Pocket PC Emulation", L"X", 0}, true, false, L"Pocket PC Emulation", L"", FALSE},
         {{kApp, true, L"Sync", L"ActiveSync", 0}, true, false, L"Sync", L"", FALSE},
+        {{kApp, true, L"Prog", L"MSCprog", 0}, true, false, L"Prog", L"", FALSE},
         {{kApp, true, L"Work", L"Worker", 0}, true, false, L"Work", L"", FALSE},
+        {{kApp, true, L"Work", L"menu_worker", 0}, true, false, L"Work", L"", FALSE},
+        {{kApp, true, L"Bar", L"HHTaskBar", 0}, true, false, L"Bar", L"", FALSE},
+        {{kApp, true, L"Input", L"MS_SIPBUTTON", 0}, true, false, L"Input", L"", FALSE},   // the input panel's button
         {{kApp, true, L"Work", L"worker", 0}, true, true, L"Work", L"worker", FALSE},           // exact case
         {{kApp, true, L"Notes", nullptr, 0}, true, false, L"Notes", L"", FALSE},                // no class
         {{kShell, true, L"Owner", L"Dialog", kOk}, true, true, L"Owner", L"Dialog", TRUE},
@@ -95,6 +102,32 @@ TEST(TaskAdd, DialogsSameTitlesBookwinAndTheRowLimit)
     EXPECT_EQ(TaskRowOfCommand(kFirstTaskCommand + 3), -1) << "rows of the table filled here are not the bar's";
 }
 
+TEST(TaskAdd, TwentyFiveWindowsAreListedAndATwentySixthIsNot)
+{
+    HMENU menu = CreatePopupMenu();
+    std::memset(&TaskTable, 0, sizeof(TaskTable));
+    std::vector<HWND> windows;
+    std::vector<BOOL> goOn;
+    for (int i = 0; i < 26; ++i) {
+        wchar_t title[16];
+        swprintf(title, 16, L"App %d", i);
+        windows.push_back(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", title, WS_POPUP | WS_VISIBLE, -50, -50, 10, 10,
+                                          nullptr, nullptr, nullptr, nullptr));
+        goOn.push_back(AddTaskWindow(windows.back(), reinterpret_cast<LPARAM>(menu)));
+    }
+    EXPECT_EQ(TaskTable.count, 25);
+    EXPECT_EQ(GetMenuItemCount(menu), 25);
+    if (TaskTable.count == 25) {
+        EXPECT_STREQ(TaskTable.rows[24].title, L"App 24");
+    }
+    EXPECT_EQ(std::count(goOn.begin(), goOn.begin() + 24, TRUE), 24) << "enumeration goes on up to the 25th";
+    EXPECT_FALSE(goOn[24]) << "and stops there";
+    for (HWND w : windows)
+        DestroyWindow(w);
+    DestroyMenu(menu);
+    std::memset(&TaskTable, 0, sizeof(TaskTable));
+}
+
 TEST(CloseMark, TheLastTwentyPixelsTimesTheScaleUpToTheRightEdge)
 {
     MenuTap tap = {{0, 0, 150, 200}, 0, 9};
@@ -111,12 +144,14 @@ TEST(CloseMark, TheLastTwentyPixelsTimesTheScaleUpToTheRightEdge)
 
 TEST(CloseRules, OneTaskTakesItsDialogsButNotItsTwinsAndDialogsGoFirst)
 {
-    HWND row = reinterpret_cast<HWND>(0x100);
+    HWND rowWindow = reinterpret_cast<HWND>(0x100);
     HWND other = reinterpret_cast<HWND>(0x200);
-    EXPECT_TRUE(KeptForClosingOne(row, L"Notes", L"NotesClass", row, L"Notes", L"NotesClass"));
-    EXPECT_TRUE(KeptForClosingOne(other, L"Notes", L"Dialog", row, L"Notes", L"NotesClass"));
-    EXPECT_FALSE(KeptForClosingOne(other, L"Notes", L"NotesClass", row, L"Notes", L"NotesClass"));
-    EXPECT_FALSE(KeptForClosingOne(other, L"Other", L"Dialog", row, L"Notes", L"NotesClass"));
+    const TaskWindowKey row = {rowWindow, kApp, L"Notes", L"NotesClass"};
+    EXPECT_TRUE(KeptForClosingOne(row, row));
+    EXPECT_TRUE(KeptForClosingOne({other, kApp, L"Notes", L"Dialog"}, row));
+    EXPECT_FALSE(KeptForClosingOne({other, kApp, L"Notes", L"NotesClass"}, row));
+    EXPECT_FALSE(KeptForClosingOne({other, kApp, L"Other", L"Dialog"}, row));
+    EXPECT_FALSE(KeptForClosingOne({other, kShell, L"Notes", L"Dialog"}, row)) << "another program's";
 
     const bool expected[kClosePasses][2] = {{false, true}, {true, true}, {false, true}, {true, true}};
     for (int pass = 0; pass < kClosePasses; ++pass) {
