@@ -31,8 +31,7 @@ void ResolveSkinPath(bool phone)
         AnsiToWide(value, settingsPaths.skinPath, kSettingsPathCapacity);
         return;
     }
-    StringCchPrintfW(settingsPaths.skinPath, kSettingsPathCapacity, L"%s\\%s", settingsPaths.programFolder,
-                     kDefaultSkinPath);
+    StringCchCopyW(settingsPaths.skinPath, kSettingsPathCapacity, settingsPaths.defaultSkinPath);
     char narrow[kSettingsPathCapacity];
     WideToAnsi(settingsPaths.skinPath, narrow, sizeof(narrow));
     IniWriteValue(settingsPaths.configPath, kSettingsSection, kThemeFileKey, narrow);
@@ -85,6 +84,7 @@ void ResolveSettingsPaths(const wchar_t* programFolder, bool phone)
 {
     settingsPaths.programFolder = programFolder;
     StringCchPrintfW(settingsPaths.configPath, kSettingsPathCapacity, L"%s\\%s", programFolder, L"config.ini");
+    StringCchPrintfW(settingsPaths.defaultSkinPath, kSettingsPathCapacity, L"%s\\%s", programFolder, kDefaultSkinPath);
     ResolveSkinPath(phone);
     EnsureDisplay(phone);
     SkinFolderOf(settingsPaths.skinPath, settingsPaths.skinFolder, kSettingsPathCapacity);

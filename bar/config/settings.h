@@ -11,6 +11,7 @@ struct SettingsPaths {
     wchar_t configPath[kSettingsPathCapacity];
     wchar_t skinPath[kSettingsPathCapacity];
     wchar_t skinFolder[kSettingsPathCapacity];
+    wchar_t defaultSkinPath[kSettingsPathCapacity];   // Themes\Default\barconfin.skin beside the program
 };
 
 // Written only by ResolveSettingsPaths.
@@ -19,7 +20,7 @@ extern SettingsPaths settingsPaths;
 // config.ini beside the program; the skin path from Settings / Theme File, which
 // when missing or empty becomes the default skin, written back together with the
 // default Order; a missing or empty Display is written with its default; the skin
-// folder. phone chooses the defaults.
+// folder and the default skin's path. phone chooses the defaults.
 void ResolveSettingsPaths(const wchar_t* programFolder, bool phone);
 
 // Reads Order from config.ini and rearranges the button table.

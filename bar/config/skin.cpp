@@ -133,6 +133,17 @@ void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
     LoadMenuIcons(facts.instance, facts.scaleFactor);
 }
 
+const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts)
+{
+    LoadSkin(skinPath, facts);
+    const int menu = FindSlotById(buttonTable, BUTTON_MENU);
+    if ((menu >= 0 && buttonTable.slots[menu].normalImage) || wcscmp(skinPath, defaultSkinPath) == 0)
+        return skinPath;
+    ReleaseSkin();
+    LoadSkin(defaultSkinPath, facts);
+    return defaultSkinPath;
+}
+
 void ReleaseSkin()
 {
     for (ButtonRecord& record : buttonTable.slots)

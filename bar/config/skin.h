@@ -48,6 +48,11 @@ struct SkinLoadFacts {
 // before them; an empty value or a missing file gives no image.
 void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts);
 
+// LoadSkin, or LoadSkin of the default skin instead when the skin gives the bar
+// no menu button image: without that button a person could never reach the menu
+// and its "Options..." again. Returns the path of the skin loaded.
+const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts);
+
 // Reads Skin Info / HiRes and sets ImageScale for the screen's scale factor.
 void ApplySkinScale(const wchar_t* skinPath, int scaleFactor);
 

@@ -33,12 +33,13 @@ void LoadAppearance()
     AdoptTimeSettings();
 
     ResolveSettingsPaths(programFolder, PhoneEdition);
-    LoadSkin(settingsPaths.skinPath, SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition});
-    LoadSkinFonts(settingsPaths.skinPath);
+    const wchar_t* skin = LoadSkinOrDefault(settingsPaths.skinPath, settingsPaths.defaultSkinPath,
+                                            SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition});
+    LoadSkinFonts(skin);
     ApplyOrder(PhoneEdition);
     TakeImageSizes(PhoneEdition);
     settingsLoaded = true;
-    ApplySkinScale(settingsPaths.skinPath, ScaleFactor);
+    ApplySkinScale(skin, ScaleFactor);
     ApplyVisibility();
     closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
 

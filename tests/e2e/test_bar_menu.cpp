@@ -51,6 +51,15 @@ TEST(BarMenu, TasksTopmostFirstAboveTheCommandsAndTheTodayScreenNeverListed)
     TapLine(b.device, menu, 2, menu.frame.left + 40 * b.s);
     EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == notes; }, 3000));
     EXPECT_TRUE(IsWindow(notes));
+
+    // The first line can be chosen too: with the Today screen in front, the
+    // topmost task, Notes now, heads the list and comes forward.
+    SetForegroundWindow(b.device.Today());
+    ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == b.device.Today(); }, 3000));
+    menu = OpenBarMenu(b, 3);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, 0, menu.frame.left + 40 * b.s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == notes; }, 3000));
 }
 
 TEST(BarMenu, AShellWindowWithTheOkBitIsListedWithoutCloseMarkAndOnlyActivated)
@@ -72,4 +81,15 @@ TEST(BarMenu, AShellWindowWithTheOkBitIsListedWithoutCloseMarkAndOnlyActivated)
     TapLine(b.device, menu, 1, menu.frame.right - 5 * b.s);
     EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == panel; }, 3000));
     EXPECT_TRUE(IsWindow(panel));
+}
+
+TEST(BarMenu, ASkinWithoutAMenuButtonImageStillLeadsToTheMenu)
+{
+    // A skin file of nothing at all, chosen in config.ini: the bar wears the default skin.
+    BarDevice b(OptionsWithPhone(false), kFullOrder, "0000010", [](kit::Device& device) {
+        device.WriteFile(L"\\Program Files\\Velkis\\Themes\\Test\\test.skin", "");
+    });
+    ASSERT_TRUE(b.bar);
+    b.device.Tap(b.bar, b.right - 5 * b.s, 13 * b.s);
+    EXPECT_TRUE(b.device.WaitForShownWindow(L"#32768", nullptr, 3000)) << "the menu button opens the menu";
 }
