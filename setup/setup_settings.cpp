@@ -9,12 +9,15 @@
 #include <strsafe.h>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 constexpr char kTopBarSection[] = "TopBar Settings";
 constexpr char kSettingsSection[] = "Settings";
 constexpr char kTimerFontSection[] = "Timer Font";
+constexpr char kUserThemeSection[] = "User Theme";
+constexpr int kUserThemeKeys = 10;
 constexpr char kDefaultDisplay[] = "11111111";
 
 // The value of key, or "" when it cannot be read.
@@ -29,6 +32,13 @@ void WriteWide(const wchar_t* path, const char* section, const char* key, const 
     char narrow[INI_LINE_MAX + 1];
     WideToAnsi(value, narrow, sizeof narrow);
     IniWriteValue(path, section, key, narrow);
+}
+
+std::string UserThemeKey(int k)
+{
+    char key[16];
+    StringCchPrintfA(key, sizeof key, "Theme%d", k);
+    return key;
 }
 
 } // namespace
@@ -68,7 +78,9 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
     ReadText(path.c_str(), kTopBarSection, "Order", value);
     AnsiToWide(value[0] ? value : DefaultOrder(DetectCellularLine()), settings->order, kOrderCapacity);
     ReadText(path.c_str(), kSettingsSection, "Theme File", value);
-    if (value[0])
+    if (strlen(value) >= static_cast<size_t>(kThemeFileCapacity))
+        settings->themeFile[0] = L'\0';   // cut, it would name another file: left as it is
+    else if (value[0])
         AnsiToWide(value, settings->themeFile, kThemeFileCapacity);
     else if (FAILED(StringCchPrintfW(settings->themeFile, kThemeFileCapacity, L"%s%s", programFolder, kDefaultSkinPath)))
         settings->themeFile[0] = L'\0';   // never a cut path
@@ -78,6 +90,14 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
         StringCchCopyA(value, sizeof value, kDefaultDisplay);
     }
     AnsiToWide(value, settings->display, kDisplayCapacity);
+    for (int k = 1; k <= kUserThemeKeys; ++k) {
+        ReadText(path.c_str(), kUserThemeSection, UserThemeKey(k).c_str(), value);
+        if (!value[0])
+            break;
+        wchar_t skin[INI_LINE_MAX + 1];
+        AnsiToWide(value, skin, INI_LINE_MAX + 1);
+        settings->userThemes.push_back(skin);
+    }
 
     // The skin's clock font; what it lacks is offered as the bar draws it, and only
     // written back once the Timer page has stored it.
@@ -92,8 +112,15 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
 void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
 {
     const std::wstring path = SettingsFilePath(programFolder);
+    for (int k = 1; settings.storeUserThemes && k <= kUserThemeKeys; ++k) {
+        const size_t i = static_cast<size_t>(k - 1);
+        WriteWide(path.c_str(), kUserThemeSection, UserThemeKey(k).c_str(),
+                  i < settings.userThemes.size() ? settings.userThemes[i].c_str() : L"");
+    }
     WriteWide(path.c_str(), kTopBarSection, "Order", settings.order);
-    WriteWide(path.c_str(), kSettingsSection, "Theme File", settings.themeFile);
+    // Empty only when config.ini's skin did not fit the field and no other was chosen.
+    if (settings.themeFile[0])
+        WriteWide(path.c_str(), kSettingsSection, "Theme File", settings.themeFile);
     WriteWide(path.c_str(), kTopBarSection, "Display", settings.display);
 
     WriteStartUpShortcut(settings.startWithSystem, programFolder);

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "common/font_spec.h"
 #include <string>
+#include <vector>
 
 constexpr int kThemeFileCapacity = 100;
 constexpr int kOrderCapacity = 60;
@@ -20,6 +21,10 @@ struct SetupSettings {
     float timerSize;                             // points
     unsigned timerFontKeys;                      // kFont...Key bits of the timer values OK writes
     bool startWithSystem;                        // the start-up shortcut is to exist
+    // "User Theme" Theme1 onwards as read, up to the first missing or empty key; the
+    // My Theme page replaces them with all ten values and sets storeUserThemes.
+    std::vector<std::wstring> userThemes;
+    bool storeUserThemes;
 };
 
 // The running program's folder with its trailing backslash. False (out "") when the
@@ -33,13 +38,15 @@ std::wstring SettingsFilePath(const wchar_t* programFolder);
 // Fills settings from config.ini and the active skin's "Timer Font" section. A
 // missing value counts as empty; a missing or empty "Display" is written as
 // "11111111" at once and used. Without Order or Theme File the bar's defaults are
-// used. A "Timer Font" key the skin lacks shows as the bar draws it (Tahoma, 9,
-// black) and is not among timerFontKeys.
+// used; a Theme File longer than its field is not taken (themeFile stays empty,
+// and SaveSettings then leaves it as it is). A "Timer Font" key the skin lacks
+// shows as the bar draws it (Tahoma, 9, black) and is not among timerFontKeys.
 void LoadSettings(SetupSettings* settings, const wchar_t* programFolder);
 
-// Writes Order, Theme File and Display, creates or deletes the start-up shortcut,
-// and writes those of Name, Color and Size of the skin's "Timer Font" that
-// timerFontKeys names. Failures are ignored.
+// Writes "User Theme" (when storeUserThemes), Order, Theme File (unless empty)
+// and Display, creates or deletes the start-up shortcut, and writes those of Name,
+// Color and Size of the skin's "Timer Font" that timerFontKeys names. Failures
+// are ignored.
 void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder);
 
 // "Size" as written: one decimal below 11 with a fractional part, else none.

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr char kUserThemeSection[] = "User Theme";
-
 // A "Skin Info" value of a skin; "" when it cannot be read.
 std::wstring SkinInfo(const std::wstring& skin, const char* key)
 {
@@ -18,13 +16,6 @@ std::wstring SkinInfo(const std::wstring& skin, const char* key)
     wchar_t wide[INI_LINE_MAX + 1];
     AnsiToWide(value, wide, INI_LINE_MAX + 1);
     return wide;
-}
-
-std::string UserThemeKey(int k)
-{
-    char key[16];
-    StringCchPrintfA(key, sizeof key, "Theme%d", k);
-    return key;
 }
 
 } // namespace
@@ -51,19 +42,9 @@ void CChangeTheme::OnInitPage()
     for (size_t i = 0; i < rows_.found.size(); ++i)
         InsertRow(static_cast<int>(i), rows_.found[i]);
 
-    const std::wstring config = SettingsFilePath(programFolder_);
-    for (int k = 1; k <= kMaxSkins; ++k) {
-        char value[INI_LINE_MAX + 1];
-        if (IniReadValue(config.c_str(), kUserThemeSection, UserThemeKey(k).c_str(), value, sizeof value) !=
-                INI_SUCCESS || value[0] == '\0')
-            break;
-        wchar_t skin[INI_LINE_MAX + 1];
-        AnsiToWide(value, skin, INI_LINE_MAX + 1);
-        if (wcslen(skin) >= kSkinPathCapacity)
-            continue;   // a path that does not fit its field is not listed
-        rows_.added.push_back(skin);
-        InsertRow(static_cast<int>(rows_.found.size() + rows_.added.size() - 1), skin);
-    }
+    TakeUserThemes(&rows_, settings_->userThemes);
+    for (size_t i = 0; i < rows_.added.size(); ++i)
+        InsertRow(static_cast<int>(rows_.found.size() + i), rows_.added[i]);
     const int selected = ThemeRowFor(rows_, settings_->themeFile);
     if (selected >= 0)
         SendMessageW(List(), LB_SETCURSEL, selected, 0);
@@ -102,7 +83,7 @@ void CChangeTheme::AddTheme()
     const std::wstring skin = ChooseSkinFile(window_);
     if (skin.empty())
         return;
-    if (rows_.added.size() >= static_cast<size_t>(kMaxSkins)) {
+    if (!RoomForAnotherSkin(rows_)) {
         MessageBoxW(window_, L"You can't import skin,You only can add ten skins", L"Tormalin", MB_OK);
         return;
     }
@@ -127,12 +108,7 @@ bool CChangeTheme::StorePage()
     if (row < 0)
         return true;
     StringCchCopyW(settings_->themeFile, kThemeFileCapacity, ThemeRowPath(rows_, row).c_str());
-    const std::wstring config = SettingsFilePath(programFolder_);
-    const std::vector<std::wstring> values = UserThemeValues(rows_.added);
-    for (int k = 1; k <= kMaxSkins; ++k) {
-        char value[INI_LINE_MAX + 1];
-        WideToAnsi(values[k - 1].c_str(), value, sizeof value);
-        IniWriteValue(config.c_str(), kUserThemeSection, UserThemeKey(k).c_str(), value);
-    }
+    settings_->userThemes = UserThemeValues(rows_);
+    settings_->storeUserThemes = true;
     return true;
 }

@@ -86,10 +86,36 @@ void DeleteThemeRow(ThemeRows* rows, int row)
         rows->added.erase(rows->added.begin() + (index - rows->found.size()));
 }
 
-std::vector<std::wstring> UserThemeValues(const std::vector<std::wstring>& added)
+void TakeUserThemes(ThemeRows* rows, const std::vector<std::wstring>& values)
 {
-    std::vector<std::wstring> values(kMaxSkins);
-    for (size_t k = 0; k < added.size() && k < values.size(); ++k)
-        values[k] = added[k];
+    for (const std::wstring& value : values) {
+        const bool listed = value.size() < kSkinPathCapacity;
+        if (listed)
+            rows->added.push_back(value);
+        rows->userThemes.push_back(listed ? L"" : value);
+    }
+}
+
+bool RoomForAnotherSkin(const ThemeRows& rows)
+{
+    size_t kept = 0;
+    for (const std::wstring& entry : rows.userThemes)
+        kept += entry.empty() ? 0 : 1;
+    return rows.added.size() + kept < static_cast<size_t>(kMaxSkins);
+}
+
+std::vector<std::wstring> UserThemeValues(const ThemeRows& rows)
+{
+    std::vector<std::wstring> values;
+    size_t next = 0;
+    for (const std::wstring& entry : rows.userThemes) {
+        if (!entry.empty())
+            values.push_back(entry);
+        else if (next < rows.added.size())
+            values.push_back(rows.added[next++]);
+    }
+    while (next < rows.added.size())
+        values.push_back(rows.added[next++]);
+    values.resize(kMaxSkins);
     return values;
 }

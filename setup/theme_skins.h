@@ -17,7 +17,16 @@ std::vector<std::wstring> ScanSkinFolder(const std::wstring& folder, int screenW
 struct ThemeRows {
     std::vector<std::wstring> found;
     std::vector<std::wstring> added;
+    // "User Theme" as read, key by key: "" where the entry became a row of added, the
+    // entry itself where its path is too long for a row (it is kept as it stands).
+    std::vector<std::wstring> userThemes;
 };
+
+// Takes "User Theme"'s values as read (Theme1 onwards) into added and userThemes.
+void TakeUserThemes(ThemeRows* rows, const std::vector<std::wstring>& values);
+
+// Whether one more skin may be added: the kept entries count against the ten.
+bool RoomForAnotherSkin(const ThemeRows& rows);
 
 // The skin path of a row, or "" for no row.
 std::wstring ThemeRowPath(const ThemeRows& rows, int row);
@@ -29,5 +38,7 @@ int ThemeRowFor(const ThemeRows& rows, const std::wstring& themeFile);
 // Removes a row's skin from its list; the rows after it move up.
 void DeleteThemeRow(ThemeRows* rows, int row);
 
-// The ten values of "User Theme" Theme1..Theme10: the added skins, then empties.
-std::vector<std::wstring> UserThemeValues(const std::vector<std::wstring>& added);
+// The ten values of "User Theme" Theme1..Theme10: the entries as read, in their
+// order, the listed ones replaced by the added skins in list order (places left over
+// close up, further added skins follow) and the kept ones unchanged; then empties.
+std::vector<std::wstring> UserThemeValues(const ThemeRows& rows);

@@ -255,3 +255,48 @@ TEST(SetupTheme, AnotherSkinTakesTheClockFontAndTheBarWearsIt)
     EXPECT_TRUE(Device::WaitUntil([&] { return !bartest::Near(b.device.Pixel(5 * s, 13 * s), bartest::kStart); },
                                   3000));
 }
+
+TEST(SetupTheme, AThemeFileTooLongForItsFieldIsLeftAsItIs)
+{
+    Device device;
+    ASSERT_TRUE(ReadyWithTestSkin(device, kOrder, "11111111"));
+    const std::string tooLong = "\\Program Files\\Velkis\\Themes\\" + std::string(300, 'x') + ".skin";
+    std::string config = device.ReadFile(kConfigPath);
+    const size_t value = config.find("Theme File=") + 11;
+    config.replace(value, config.find_first_of("\r\n", value) - value, tooLong);
+    ASSERT_TRUE(device.WriteFile(kConfigPath, config));
+    SetupRun setup = StartSetup(device);
+    ASSERT_TRUE(WaitForPage(setup.sheet, kStartWithSystem));
+    PressOk(device, setup.sheet);
+    ASSERT_TRUE(WaitSetupEnd(device, setup));
+    EXPECT_EQ(ConfigValue(device.ReadFile(kConfigPath), "Theme File"), tooLong);
+    // Nothing was written into the path cut to its field.
+    EXPECT_FALSE(device.FileExists(std::wstring(tooLong.begin(), tooLong.begin() + 99)));
+}
+
+TEST(SetupTheme, UserThemesTooLongToListAreWrittenBackUnchanged)
+{
+    Device device;
+    ASSERT_TRUE(ReadyWithTestSkin(device, kOrder, "11111111"));
+    const std::string a = "\\Skins\\a.skin", c = "\\Skins\\c.skin", tooLong = "\\Skins\\" + std::string(200, 'x') + ".skin";
+    for (const std::string& path : {a, c})
+        ASSERT_TRUE(device.WriteFile(std::wstring(path.begin(), path.end()), Skin(path.substr(7, 1).c_str(), 0)));
+    const std::string config = device.ReadFile(kConfigPath) + "[User Theme]\nTheme1=" + a + "\nTheme2=" + tooLong +
+                               "\nTheme3=" + c + "\n";
+    ASSERT_TRUE(device.WriteFile(kConfigPath, config));
+    SetupRun setup;
+    HWND page = OpenThemePage(device, &setup);
+    ASSERT_TRUE(page);
+    HWND list = GetDlgItem(page, kList);
+    const std::vector<std::wstring> rows = Rows(list);
+    ASSERT_GE(rows.size(), 2u);
+    EXPECT_EQ(rows.back(), L"c");
+    SendMessageW(list, LB_SETCURSEL, rows.size() - 2, 0);   // "a": OK stores the list
+    PressOk(device, setup.sheet);
+    ASSERT_TRUE(WaitSetupEnd(device, setup));
+    const std::string after = device.ReadFile(kConfigPath);
+    EXPECT_EQ(ConfigValue(after, "Theme1"), a);
+    EXPECT_EQ(ConfigValue(after, "Theme2"), tooLong);
+    EXPECT_EQ(ConfigValue(after, "Theme3"), c);
+    EXPECT_EQ(ConfigValue(after, "Theme4"), "");
+}

@@ -131,7 +131,7 @@ TEST(ThemeRows, RowsMapToFoundThenAddedSkinsAndAnAddedSkinWinsTheSelection)
 
     // Deleting the second of four added skins closes the gap in "User Theme".
     DeleteThemeRow(&rows, 3);
-    const std::vector<std::wstring> values = UserThemeValues(rows.added);
+    const std::vector<std::wstring> values = UserThemeValues(rows);
     ASSERT_EQ(values.size(), 10u);
     EXPECT_EQ(values[0], L"\\c.skin");
     EXPECT_EQ(values[1], L"\\d.skin");
