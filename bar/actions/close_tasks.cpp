@@ -1,10 +1,12 @@
 // The four passes of closing, and the gentle and hard close of one window.
 #include "bar/actions/close_tasks.h"
+#include "bar/actions/answered_send.h"
 #include "bar/actions/close_button.h"
 #include "bar/actions/task_table.h"
 #include "bar/layout/bar_state.h"
 #include "common/shell_classes.h"
 #include "platform/scoped_win.h"
+#include <strsafe.h>
 #include <cwchar>
 
 namespace {
@@ -25,19 +27,27 @@ bool IsDialogClass(const wchar_t* className)
     return wcscmp(className, kDialogClassName) == 0;
 }
 
-// What one pass compares windows with: the row to close (mode One, its process
-// taken before anything closed) or the window to spare.
+// What one pass compares windows with: the row to close (mode One; a copy, since
+// the menu may be rebuilt while an application is being waited for, and its
+// process taken before anything closed) or the window to spare.
 struct CloseTarget {
     CloseMode mode;
-    TaskWindowKey row;
+    HWND rowWindow;
+    DWORD rowProcess;
+    wchar_t rowTitle[kTaskTextCapacity];
+    wchar_t rowClass[kTaskTextCapacity];
     HWND spared;
 };
+
+// Set while a close command runs; the bar's messages are dispatched meanwhile,
+// and a second close command then does nothing.
+bool closingTasks = false;
 
 bool Kept(const CloseTarget& target, const TaskWindowKey& window)
 {
     switch (target.mode) {
     case CloseMode::One:
-        return KeptForClosingOne(window, target.row);
+        return KeptForClosingOne(window, {target.rowWindow, target.rowProcess, target.rowTitle, target.rowClass});
     case CloseMode::AllExceptActive:
         return window.window != target.spared;
     case CloseMode::All:
@@ -70,24 +80,27 @@ PassList CollectPass(int pass, const CloseTarget& target)
     return list;
 }
 
-void CloseOne(const PassEntry& entry)
+// False once the bar is ending.
+bool CloseOne(const PassEntry& entry)
 {
-    if (entry.dialog)
-        PressTaskbarCloseButton(entry.window);
-    else
-        CloseWindowForcibly(entry.window);
+    if (!entry.dialog)
+        return CloseWindowForcibly(entry.window);
+    PressTaskbarCloseButton(entry.window);
+    return true;
 }
 
-void RunPass(const PassList& list)
+bool RunPass(const PassList& list)
 {
     for (int i = 0; i < list.count; ++i)
-        CloseOne(list.entries[i]);
+        if (!CloseOne(list.entries[i]))
+            return false;
     for (int i = 0; i < list.count; ++i)
-        if (IsWindow(list.entries[i].window))
-            CloseOne(list.entries[i]);
+        if (IsWindow(list.entries[i].window) && !CloseOne(list.entries[i]))
+            return false;
+    return true;
 }
 
-// Another application may hang; the bar waits for it, but not for ever.
+// The system taskbar answers at once; should it hang, the bar waits 5 s at most.
 void SendAndWait(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;
@@ -125,22 +138,29 @@ int NextClosePass(int pass, bool overflowed, int* repeats)
 
 void CloseTaskWindows(CloseMode mode, int index)
 {
-    if (mode == CloseMode::One && (index < 0 || index >= TaskTable.count))
+    if (closingTasks || (mode == CloseMode::One && (index < 0 || index >= TaskTable.count)))
         return;
-    CloseTarget target = {mode, {}, nullptr};
+    closingTasks = true;
+    CloseTarget target = {mode, nullptr, 0, L"", L"", nullptr};
     if (mode == CloseMode::One) {
         const TaskEntry& row = TaskTable.rows[index];
-        target.row = TaskWindowKey{row.window, 0, row.title, row.className};
-        GetWindowThreadProcessId(row.window, &target.row.processId);
+        target.rowWindow = row.window;
+        GetWindowThreadProcessId(row.window, &target.rowProcess);
+        StringCchCopyW(target.rowTitle, kTaskTextCapacity, row.title);
+        StringCchCopyW(target.rowClass, kTaskTextCapacity, row.className);
     }
     if (mode == CloseMode::AllExceptActive)
         target.spared = GetForegroundWindow();
     int repeats = 0;
     for (int pass = 0; pass < kClosePasses;) {
         const PassList list = CollectPass(pass, target);
-        RunPass(list);
+        if (!RunPass(list)) {
+            closingTasks = false;
+            return;
+        }
         pass = NextClosePass(pass, list.overflowed, &repeats);
     }
+    closingTasks = false;
     if (mode == CloseMode::All)
         BringTodayScreenForward();
 }
@@ -164,7 +184,7 @@ void PressTaskbarCloseButton(HWND window)
     SendAndWait(taskbar, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
 }
 
-void CloseWindowForcibly(HWND window)
+bool CloseWindowForcibly(HWND window)
 {
     SetForegroundWindow(window);
     wchar_t className[16] = L"";
@@ -175,9 +195,15 @@ void CloseWindowForcibly(HWND window)
         SendKey('Q', KEYEVENTF_KEYUP);
         SendKey(VK_CONTROL, KEYEVENTF_KEYUP);
     }
-    SendAndWait(window, WM_ACTIVATE, 0, reinterpret_cast<LPARAM>(window));
-    SendAndWait(window, WM_CLOSE, 0, 0);
+    // An application may ask the person something before it closes: it is waited
+    // for while it answers, and given up on only once it stops answering.
+    SendOutcome outcome = SendWhileAnswering(window, WM_ACTIVATE, 0, reinterpret_cast<LPARAM>(window));
+    if (outcome != SendOutcome::Hung && outcome != SendOutcome::Quit)
+        outcome = SendWhileAnswering(window, WM_CLOSE, 0, 0);
+    if (outcome == SendOutcome::Quit)
+        return false;
     TerminateWindowProcess(window);
+    return true;
 }
 
 bool TerminateWindowProcess(HWND window)

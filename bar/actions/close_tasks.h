@@ -12,6 +12,8 @@ constexpr int kClosePassRepeats = 8;
 // Closes the chosen tasks in four passes (dialogs first, then everything, twice);
 // index is the TaskTable row in mode One, else -1. Close All ends with the Today
 // screen in front. Shell windows and windows that are no task are never touched.
+// The bar keeps dispatching its messages while an application is waited for; a
+// close command that comes meanwhile does nothing.
 void CloseTaskWindows(CloseMode mode, int index);
 
 // A task window, or a row's, as closing one task compares them.
@@ -39,9 +41,11 @@ int NextClosePass(int pass, bool overflowed, int* repeats);
 // The gentle close: IDOK to a dialog, else the system taskbar's close/OK place.
 void PressTaskbarCloseButton(HWND window);
 
-// The hard close: the media player's Ctrl+Q, WM_ACTIVATE and WM_CLOSE, then the
-// window's process ends whether or not the window closed.
-void CloseWindowForcibly(HWND window);
+// The hard close: the media player's Ctrl+Q, WM_ACTIVATE and WM_CLOSE, waited for
+// as long as the application answers (5 s once it stops), then the window's
+// process ends whether or not the window closed. False when the bar is ending
+// (its quit message came while waiting): nothing more is closed then.
+bool CloseWindowForcibly(HWND window);
 
 // Ends the window's process; false when the window has no process id.
 bool TerminateWindowProcess(HWND window);

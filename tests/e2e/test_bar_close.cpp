@@ -114,3 +114,60 @@ TEST(BarClose, CloseAllExceptActiveSparesTheForegroundWindow)
     EXPECT_TRUE(IsWindow(active));
     EXPECT_TRUE(EventsOf(b.device, "Active").empty()) << "the spared window is not even activated";
 }
+
+TEST(BarClose, AnApplicationStillAnsweringIsWaitedForAndAHungOneIsEnded)
+{
+    BarDevice b("0000010");
+    ASSERT_TRUE(b.bar);
+    HWND notes = b.device.OpenSampleWindow(L"Notes", L"NotesClass", kPlain, 0, emu::sample_trait::Notes);
+    ASSERT_TRUE(notes);
+    const DWORD notesPid = kit::WindowProcess(notes);
+    HANDLE notesProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, notesPid);
+    ASSERT_TRUE(notesProcess);
+    for (wchar_t c : std::wstring(L"milk"))
+        PostMessageW(GetDlgItem(notes, emu::kNotesEditId), WM_CHAR, c, 1);
+    ASSERT_TRUE(b.device.Settle(notes));
+
+    OpenMenu menu = OpenBarMenu(b, 1);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, 0, menu.frame.right - 5 * b.s);   // the close mark
+    HWND box = nullptr;
+    ASSERT_TRUE(Device::WaitUntil([&] {
+        box = kit::FindProcessWindow(notesPid, L"#32770", L"Notes");
+        return box && IsWindowVisible(box);
+    }, 5000)) << "no \"Save changes?\"";
+    const DWORD asked = GetTickCount();
+
+    // The person takes 8 s to answer. Meanwhile the bar paints and takes taps, and
+    // a second close command does nothing.
+    EXPECT_TRUE(b.device.Settle(b.bar)) << "the bar paints";
+    Choose(b, 1, 40022);   // "Close All"
+    b.device.Settle(b.bar);
+    EXPECT_TRUE(IsWindowVisible(box)) << "the second close command acted";
+    const DWORD waited = GetTickCount() - asked;
+    if (waited < 8000)
+        Sleep(8000 - waited);
+    EXPECT_TRUE(IsWindow(box) && IsWindow(notes)) << "ended while asking";
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(WaitForSingleObject(notesProcess, 5000), WAIT_OBJECT_0);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(notesProcess, &code);
+    EXPECT_EQ(code, 0u) << "it ended by itself";
+    CloseHandle(notesProcess);
+    EXPECT_EQ(b.device.ReadFile(emu::kNotesDefaultFile), "milk");
+
+    // A window that stops answering (for 10 s from its start) is ended after 5 s.
+    HWND hung = b.device.OpenSampleWindow(L"Busy", L"SampleApp", kPlain, 0,
+                                          emu::sample_trait::HangButton | emu::sample_trait::HangsWhenReady);
+    ASSERT_TRUE(hung);
+    HANDLE hungProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, kit::WindowProcess(hung));
+    ASSERT_TRUE(hungProcess);
+    menu = OpenBarMenu(b, 1);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, 0, menu.frame.right - 5 * b.s);
+    EXPECT_EQ(WaitForSingleObject(hungProcess, 9000), WAIT_OBJECT_0) << "not ended before its hang was over";
+    code = 0;
+    GetExitCodeProcess(hungProcess, &code);
+    EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE)) << "terminated, keeping the code it ran with";
+    CloseHandle(hungProcess);
+}
