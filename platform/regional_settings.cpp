@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr wchar_t kOverridesKey[] = L"nls\\overrides";
 constexpr LCID kSystemDefaultLocale = 0x800;
 
 void Mirror(HKEY key, const wchar_t* name, const wchar_t* value)
@@ -25,7 +24,7 @@ bool ReadTimeSetting(const wchar_t* name, wchar_t* out, size_t capacity)
     out[0] = L'\0';
     ScopedRegKey key;
     DWORD type = 0, bytes = 0;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kOverridesKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS ||
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRegionalOverridesKey, 0, KEY_READ, key.out()) != ERROR_SUCCESS ||
         RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &bytes) != ERROR_SUCCESS || type != REG_SZ)
         return false;
     // Read whole, then cut: a value longer than the caller's buffer is no failure.
@@ -42,7 +41,7 @@ bool SetTimeSettings(const wchar_t* pattern, const wchar_t* separator)
     const bool set = SetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIMEFORMAT, pattern) &&
                      SetLocaleInfoW(kSystemDefaultLocale, LOCALE_STIME, separator);
     ScopedRegKey key;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kOverridesKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr) ==
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRegionalOverridesKey, 0, nullptr, 0, KEY_WRITE, nullptr, key.out(), nullptr) ==
         ERROR_SUCCESS) {
         Mirror(key.get(), kTimePatternValue, pattern);
         Mirror(key.get(), kTimeSeparatorValue, separator);

@@ -2,7 +2,8 @@
 #pragma once
 #include <cstddef>
 
-// Value names under HKEY_LOCAL_MACHINE\nls\overrides, where the device keeps them.
+// The key under HKEY_LOCAL_MACHINE where the device keeps them, and the value names.
+constexpr wchar_t kRegionalOverridesKey[] = L"nls\\overrides";
 constexpr wchar_t kTimePatternValue[] = L"STFmt";
 constexpr wchar_t kTimeSeparatorValue[] = L"STime";
 

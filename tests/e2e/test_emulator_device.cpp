@@ -1,6 +1,7 @@
 // The device: fresh folder and state per test, installation, reset, screen.
 #include <gtest/gtest.h>
 #include "tests/kit/device.h"
+#include "platform/regional_settings.h"
 #include "emulator/lib/device_paths.h"
 #include "emulator/lib/shortcut_text.h"
 #include "emulator/protocol.h"
@@ -46,6 +47,7 @@ TEST(EmulatorDevice, EveryDeviceStartsFromAFreshFolderAndRegistry)
         ASSERT_NE(first.OpenSampleWindow(L"Old", L"OldClass", WS_POPUP | WS_VISIBLE, 0), nullptr);
     }
     EXPECT_EQ(FindWindowW(L"OldClass", nullptr), nullptr) << "a device's programs end with it";
+    ASSERT_TRUE(SetTimeSettings(L"H.mm.ss", L"."));   // as a run that chose it leaves the prefix
     kit::Device second;
     ASSERT_TRUE(second.Ready());
     EXPECT_FALSE(second.FileExists(L"\\Program Files\\Velkis\\config.ini"));
@@ -53,6 +55,14 @@ TEST(EmulatorDevice, EveryDeviceStartsFromAFreshFolderAndRegistry)
     DWORD v = 0;
     EXPECT_FALSE(kit::ReadRegDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt", &v));
     EXPECT_EQ(ReadDeviceState().batteryPercent, DeviceState().batteryPercent);
+    // The clock pattern a previous device chose is gone: programs format as the locale does.
+    wchar_t pattern[80] = L"", separator[8] = L"";
+    GetLocaleInfoW(0x800, LOCALE_STIMEFORMAT | LOCALE_NOUSEROVERRIDE, pattern, 80);
+    GetLocaleInfoW(0x800, LOCALE_STIME | LOCALE_NOUSEROVERRIDE, separator, 8);
+    EXPECT_EQ(kit::ReadRegString(HKEY_CURRENT_USER, L"Control Panel\\International", L"sTimeFormat"), pattern);
+    EXPECT_EQ(kit::ReadRegString(HKEY_CURRENT_USER, L"Control Panel\\International", L"sTime"), separator);
+    wchar_t kept[80] = L"";
+    EXPECT_FALSE(ReadTimeSetting(kTimePatternValue, kept, 80));
 }
 
 TEST(EmulatorDevice, InstallsTheProgramsSkinsAndSystemFolders)
