@@ -1,7 +1,6 @@
 // Building and tracking the bar menu.
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/task_table.h"
-#include <cstring>
 
 namespace {
 
@@ -28,8 +27,7 @@ void BuildBarMenu()
     barMenu = CreatePopupMenu();
     if (!barMenu)
         return;
-    std::memset(&TaskTable, 0, sizeof(TaskTable));
-    EnumWindows(AddTaskWindow, reinterpret_cast<LPARAM>(barMenu));
+    RebuildTaskTable(barMenu);
     AppendMenuW(barMenu, MF_SEPARATOR, 0, nullptr);
     AppendOwnerDrawn(barMenu, ID_TURN_OFF_SCREEN);
     AppendOwnerDrawn(barMenu, ID_SHUT_DOWN);

@@ -2,7 +2,7 @@
 #include "bar/actions/close_button.h"
 #include "bar/actions/task_window.h"
 #include "bar/config/buttons.h"
-#include "bar/config/skin.h"
+#include "bar/layout/button_table.h"
 #include "bar/layout/bar_state.h"
 #include "common/shell_classes.h"
 
@@ -12,15 +12,6 @@ bool closePairInUse = true;
 namespace {
 
 constexpr DWORD kFramedBits = 0x40C00000;   // child, caption
-
-void SetButton(int id, bool shown, bool enabled)
-{
-    int slot = FindSlotById(buttonTable, id);
-    if (slot < 0)
-        return;
-    buttonTable.slots[slot].shown = shown;
-    buttonTable.slots[slot].enabled = enabled;
-}
 
 } // namespace
 
@@ -43,8 +34,8 @@ bool UpdateCloseButtonState()
     int state = CloseButtonStateFor(task, style, exStyle);
     // A pair the user switched off stays off.
     if (closePairInUse) {
-        SetButton(BUTTON_OK, state == 2, state == 2);
-        SetButton(BUTTON_CLOSE, state != 2, state == 1);
+        ShowButton(BUTTON_OK, state == 2, state == 2);
+        ShowButton(BUTTON_CLOSE, state != 2, state == 1);
     }
     bool changed = state != CloseButtonState;
     CloseButtonState = state;

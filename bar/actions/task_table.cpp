@@ -2,29 +2,14 @@
 #include "bar/actions/task_table.h"
 #include "common/shell_classes.h"
 #include <strsafe.h>
+#include <cstring>
 #include <cwchar>
 
 TaskRows TaskTable = {};
 
-TaskAddDecision TaskAddDecisionFor(const TaskRows& table, const wchar_t* title, const wchar_t* className)
-{
-    const TaskAddDecision skip = {TaskAddAction::Skip, -1};
-    if (table.count >= kTaskTableRows)
-        return skip;
-    const bool dialog = wcscmp(className, kDialogClassName) == 0;
-    for (int i = 0; i < table.count; ++i) {
-        const TaskEntry& row = table.rows[i];
-        if (wcscmp(row.title, title) != 0)
-            continue;
-        // A dialog stands for the application it belongs to.
-        if (dialog)
-            return {TaskAddAction::ReplaceWindow, i};
-        if (wcscmp(row.className, className) != 0 || wcscmp(className, L"BOOKWIN") == 0)
-            return skip;
-    }
-    return {TaskAddAction::Add, table.count};
-}
+namespace {
 
+// Enumeration callback; lParam is the menu that receives one owner-drawn item per row.
 BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam)
 {
     wchar_t title[kTaskTextCapacity];
@@ -47,6 +32,33 @@ BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam)
     StringCchCopyW(entry.className, kTaskTextCapacity, className);
     ++TaskTable.count;
     return TaskTable.count < kTaskTableRows;
+}
+
+} // namespace
+
+TaskAddDecision TaskAddDecisionFor(const TaskRows& table, const wchar_t* title, const wchar_t* className)
+{
+    const TaskAddDecision skip = {TaskAddAction::Skip, -1};
+    if (table.count >= kTaskTableRows)
+        return skip;
+    const bool dialog = wcscmp(className, kDialogClassName) == 0;
+    for (int i = 0; i < table.count; ++i) {
+        const TaskEntry& row = table.rows[i];
+        if (wcscmp(row.title, title) != 0)
+            continue;
+        // A dialog stands for the application it belongs to.
+        if (dialog)
+            return {TaskAddAction::ReplaceWindow, i};
+        if (wcscmp(row.className, className) != 0 || wcscmp(className, L"BOOKWIN") == 0)
+            return skip;
+    }
+    return {TaskAddAction::Add, table.count};
+}
+
+void RebuildTaskTable(HMENU menu)
+{
+    std::memset(&TaskTable, 0, sizeof(TaskTable));
+    EnumWindows(AddTaskWindow, reinterpret_cast<LPARAM>(menu));
 }
 
 int TaskRowOfCommand(UINT id)

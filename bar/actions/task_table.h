@@ -19,8 +19,11 @@ struct TaskRows {
 };
 
 // Valid from one build of the menu to the next: commands arrive after it closed.
-// Written by BuildBarMenu (cleared) and AddTaskWindow only.
+// Written by RebuildTaskTable only.
 extern TaskRows TaskTable;
+
+// Lists the running applications anew, appending one owner-drawn item per row to menu.
+void RebuildTaskTable(HMENU menu);
 
 // What one more window does to the table: nothing, take a row's place, or add a row.
 enum class TaskAddAction { Skip, ReplaceWindow, Add };
@@ -31,9 +34,6 @@ struct TaskAddDecision {
 
 // The dialog and same-title rules over the rows listed so far.
 TaskAddDecision TaskAddDecisionFor(const TaskRows& table, const wchar_t* title, const wchar_t* className);
-
-// Enumeration callback; lParam is the menu that receives one owner-drawn item per row.
-BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam);
 
 // The task row of a menu command, or -1.
 int TaskRowOfCommand(UINT id);

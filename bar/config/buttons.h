@@ -3,6 +3,7 @@
 #include <windows.h>
 #include "common/order_words.h"
 
+constexpr int kBarHeight = 26;   // the bar's height in pixels at scale 1
 constexpr int kButtonCount = 12;
 constexpr int kSignalLevels = 5;
 

@@ -48,36 +48,36 @@ void EnsureDisplay(bool phone)
 
 } // namespace
 
-void TakeImageSizes(bool phone)
+void TakeImageSizes(ButtonTable& buttons, SignalImageSet& signal, bool phone)
 {
-    for (ButtonRecord& record : buttonTable.slots) {
+    for (ButtonRecord& record : buttons.slots) {
         SIZE size = BitmapSize(record.normalImage);
         record.width = size.cx;
         record.height = size.cy;
     }
     if (!phone)
         return;
-    for (ButtonRecord& record : signalImages.levels) {
+    for (ButtonRecord& record : signal.levels) {
         SIZE size = BitmapSize(record.normalImage);
         record.width = size.cx;
         record.height = size.cy;
     }
 }
 
-void ApplyOrder(bool phone)
+void ApplyOrder(ButtonTable& buttons, bool phone)
 {
     wchar_t order[kValueCapacity];
     ReadConfigWide(kTopBarSection, "Order", order, kValueCapacity);
-    ApplyOrderText(buttonTable, order, phone);
+    ApplyOrderText(buttons, order, phone);
 }
 
-void ApplyVisibility()
+void ApplyVisibility(ButtonTable& buttons)
 {
     wchar_t order[kValueCapacity];
     wchar_t display[kValueCapacity];
     ReadConfigWide(kTopBarSection, "Order", order, kValueCapacity);
     ReadConfigWide(kTopBarSection, "Display", display, kValueCapacity);
-    ApplyVisibilityText(buttonTable, order, display);
+    ApplyVisibilityText(buttons, order, display);
 }
 
 void ResolveSettingsPaths(const wchar_t* programFolder, bool phone)

@@ -3,6 +3,7 @@
 // These are steps of the load sequence; bar/core/appearance.cpp runs them in order.
 #pragma once
 #include <windows.h>
+#include "bar/config/buttons.h"
 
 constexpr int kSettingsPathCapacity = 100;
 
@@ -23,12 +24,12 @@ extern SettingsPaths settingsPaths;
 // folder and the default skin's path. phone chooses the defaults.
 void ResolveSettingsPaths(const wchar_t* programFolder, bool phone);
 
-// Reads Order from config.ini and rearranges the button table.
-void ApplyOrder(bool phone);
+// Reads Order from config.ini and rearranges buttons.
+void ApplyOrder(ButtonTable& buttons, bool phone);
 
 // Takes each button's normal image size into its record; with a phone also the
 // signal levels'.
-void TakeImageSizes(bool phone);
+void TakeImageSizes(ButtonTable& buttons, SignalImageSet& signal, bool phone);
 
-// Reads Order and Display from config.ini and sets the shown flags.
-void ApplyVisibility();
+// Reads Order and Display from config.ini and sets the shown flags of buttons.
+void ApplyVisibility(ButtonTable& buttons);

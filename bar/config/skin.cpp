@@ -7,8 +7,6 @@
 #include <strsafe.h>
 #include <cwchar>
 
-ButtonTable buttonTable = {};
-SignalImageSet signalImages = {};
 SkinImages skinImages = {};
 int ImageScale = 1;
 bool skinHiRes = false;
@@ -30,23 +28,23 @@ HBITMAP LoadNamedImage(HWND window, const wchar_t* folder, const SkinImageName& 
 }
 
 // Puts one loaded image where its key says.
-void Place(const SkinImageName& name, HBITMAP bitmap)
+void Place(const SkinImageName& name, HBITMAP bitmap, ButtonTable& buttons, SignalImageSet& signal)
 {
     switch (name.role) {
     case ROLE_LANDSCAPE: skinImages.landscape = MakeSkinImage(bitmap); break;
     case ROLE_PORTRAIT: skinImages.portrait = MakeSkinImage(bitmap); break;
-    case ROLE_BUTTON_NORMAL: buttonTable.slots[name.index].normalImage = bitmap; break;
-    case ROLE_BUTTON_PRESSED: buttonTable.slots[name.index].pressedImage = bitmap; break;
+    case ROLE_BUTTON_NORMAL: buttons.slots[name.index].normalImage = bitmap; break;
+    case ROLE_BUTTON_PRESSED: buttons.slots[name.index].pressedImage = bitmap; break;
     case ROLE_VOLUME_POPUP: skinImages.volumePopup = MakeSkinImage(bitmap); break;
     case ROLE_BATTERY_POPUP: skinImages.batteryPopup = MakeSkinImage(bitmap); break;
-    case ROLE_SIGNAL_NORMAL: signalImages.levels[name.index].normalImage = bitmap; break;
-    case ROLE_SIGNAL_PRESSED: signalImages.levels[name.index].pressedImage = bitmap; break;
+    case ROLE_SIGNAL_NORMAL: signal.levels[name.index].normalImage = bitmap; break;
+    case ROLE_SIGNAL_PRESSED: signal.levels[name.index].pressedImage = bitmap; break;
     }
 }
 
-void MarkSignalLevels()
+void MarkSignalLevels(SignalImageSet& signal)
 {
-    for (ButtonRecord& record : signalImages.levels) {
+    for (ButtonRecord& record : signal.levels) {
         record.shown = TRUE;
         record.enabled = TRUE;
         record.pressed = FALSE;
@@ -115,7 +113,7 @@ void ApplySkinScale(const wchar_t* skinPath, int scaleFactor)
     ImageScale = ImageScaleFor(skinHiRes, scaleFactor);
 }
 
-void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
+void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts, ButtonTable& buttons, SignalImageSet& signal)
 {
     // Every key is read first; the reads and the image loads touch different files.
     SkinImageNames names;
@@ -123,32 +121,33 @@ void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts)
     wchar_t folder[kSkinImagePathCapacity];
     SkinFolderOf(skinPath, folder, kSkinImagePathCapacity);
 
-    buttonTable = LoadedButtonTable();
-    signalImages = {};
+    buttons = LoadedButtonTable();
+    signal = {};
     for (int i = 0; i < names.count; ++i)
-        Place(names.entries[i], LoadNamedImage(facts.window, folder, names.entries[i]));
-    buttonTable.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, 26 * facts.scaleFactor};
+        Place(names.entries[i], LoadNamedImage(facts.window, folder, names.entries[i]), buttons, signal);
+    buttons.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, kBarHeight * facts.scaleFactor};
     if (facts.phone)
-        MarkSignalLevels();
+        MarkSignalLevels(signal);
     LoadMenuIcons(facts.instance, facts.scaleFactor);
 }
 
-const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts)
+const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts,
+                                 ButtonTable& buttons, SignalImageSet& signal)
 {
-    LoadSkin(skinPath, facts);
-    const int menu = FindSlotById(buttonTable, BUTTON_MENU);
-    if ((menu >= 0 && buttonTable.slots[menu].normalImage) || wcscmp(skinPath, defaultSkinPath) == 0)
+    LoadSkin(skinPath, facts, buttons, signal);
+    const int menu = FindSlotById(buttons, BUTTON_MENU);
+    if ((menu >= 0 && buttons.slots[menu].normalImage) || wcscmp(skinPath, defaultSkinPath) == 0)
         return skinPath;
-    ReleaseSkin();
-    LoadSkin(defaultSkinPath, facts);
+    ReleaseSkin(buttons, signal);
+    LoadSkin(defaultSkinPath, facts, buttons, signal);
     return defaultSkinPath;
 }
 
-void ReleaseSkin()
+void ReleaseSkin(ButtonTable& buttons, SignalImageSet& signal)
 {
-    for (ButtonRecord& record : buttonTable.slots)
+    for (ButtonRecord& record : buttons.slots)
         DeleteRecordImages(record);
-    buttonTable = {};
+    buttons = {};
     for (HICON& icon : skinImages.menuIcons) {
         if (icon)
             DestroyIcon(icon);
@@ -159,8 +158,8 @@ void ReleaseSkin()
     DeleteBitmap(skinImages.portrait.bitmap);
     DeleteBitmap(skinImages.batteryPopup.bitmap);
     skinImages = {};
-    for (ButtonRecord& record : signalImages.levels)
+    for (ButtonRecord& record : signal.levels)
         DeleteRecordImages(record);
-    signalImages = {};
+    signal = {};
     ReleaseSkinFonts();
 }

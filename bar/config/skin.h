@@ -22,13 +22,6 @@ struct SkinImages {
     HICON menuIcons[kMenuIconCount];
 };
 
-// Written by this folder's load steps only: LoadSkin fills the records and
-// ReleaseSkin empties them; bar/config/settings.cpp arranges the order, image sizes and shown
-// flags. Between loads only these fields change: rect (the layout in
-// bar/core/paint.cpp), pressed (bar/core/stylus.cpp), and shown and enabled of the
-// pairs (bar/status/indicators.cpp, bar/actions/close_button.cpp).
-extern ButtonTable buttonTable;
-extern SignalImageSet signalImages;
 // Written by LoadSkin and ReleaseSkin only.
 extern SkinImages skinImages;
 // Written by ApplySkinScale only.
@@ -43,15 +36,17 @@ struct SkinLoadFacts {
     bool phone;           // only a phone loads the signal set
 };
 
-// Fills backgrounds, the ten buttons' images, menu icons, popup images and (with a
-// phone) the signal set from the skin file. Missing keys reuse the value read just
-// before them; an empty value or a missing file gives no image.
-void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts);
+// Fills backgrounds, menu icons and popup images, and makes buttons the table as
+// loaded with the ten buttons' images and signal (with a phone) the signal set, from
+// the skin file. Missing keys reuse the value read just before them; an empty value
+// or a missing file gives no image.
+void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts, ButtonTable& buttons, SignalImageSet& signal);
 
 // LoadSkin, or LoadSkin of the default skin instead when the skin gives the bar
 // no menu button image: without that button a person could never reach the menu
 // and its "Options..." again. Returns the path of the skin loaded.
-const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts);
+const wchar_t* LoadSkinOrDefault(const wchar_t* skinPath, const wchar_t* defaultSkinPath, const SkinLoadFacts& facts,
+                                 ButtonTable& buttons, SignalImageSet& signal);
 
 // Reads Skin Info / HiRes and sets ImageScale for the screen's scale factor.
 void ApplySkinScale(const wchar_t* skinPath, int scaleFactor);
@@ -65,6 +60,6 @@ void SkinFolderOf(const wchar_t* skinPath, wchar_t* folder, size_t capacity);
 // Pixel size of a bitmap (0 x 0 for none).
 SIZE BitmapSize(HBITMAP bitmap);
 
-// Deletes every image, icon and font the last load created; safe to call when
-// nothing is loaded.
-void ReleaseSkin();
+// Deletes every image, icon and font the last load created, the images of buttons
+// and signal among them, and empties both; safe to call when nothing is loaded.
+void ReleaseSkin(ButtonTable& buttons, SignalImageSet& signal);

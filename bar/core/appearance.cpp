@@ -1,12 +1,13 @@
 // The load sequence in its one order, and the release that precedes the next load.
 #include "bar/core/appearance.h"
 #include "bar/layout/bar_state.h"
-#include "bar/core/bar_window.h"
+#include "bar/core/foreground.h"
 #include "bar/config/buttons.h"
 #include "bar/config/fonts.h"
 #include "bar/config/settings.h"
 #include "bar/config/skin.h"
 #include "bar/layout/bar_layout.h"
+#include "bar/layout/button_table.h"
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/indicators.h"
@@ -33,14 +34,17 @@ void LoadAppearance()
     AdoptTimeSettings();
 
     ResolveSettingsPaths(programFolder, PhoneEdition);
+    ButtonTable buttons;
+    SignalImageSet signal;
     const wchar_t* skin = LoadSkinOrDefault(settingsPaths.skinPath, settingsPaths.defaultSkinPath,
-                                            SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition});
+                                            SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition}, buttons, signal);
     LoadSkinFonts(skin);
-    ApplyOrder(PhoneEdition);
-    TakeImageSizes(PhoneEdition);
+    ApplyOrder(buttons, PhoneEdition);
+    TakeImageSizes(buttons, signal, PhoneEdition);
     settingsLoaded = true;
     ApplySkinScale(skin, ScaleFactor);
-    ApplyVisibility();
+    ApplyVisibility(buttons);
+    InstallButtons(buttons, signal);
     closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
 
     RefreshStatusIndicators();
@@ -51,6 +55,9 @@ void LoadAppearance()
 
 void ReleaseAppearance()
 {
-    ReleaseSkin();
+    ButtonTable buttons = buttonTable;
+    SignalImageSet signal = signalImages;
+    InstallButtons(ButtonTable{}, SignalImageSet{});
+    ReleaseSkin(buttons, signal);
     DestroyBarMenu();
 }

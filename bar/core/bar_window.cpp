@@ -1,7 +1,9 @@
 // Dispatch of the bar window's messages to one handler each.
 #include "bar/core/bar_window.h"
 #include "bar/core/appearance.h"
+#include "bar/core/foreground.h"
 #include "bar/layout/bar_state.h"
+#include "bar/layout/button_table.h"
 #include "bar/core/paint.h"
 #include "bar/core/stylus.h"
 #include "bar/layout/bar_layout.h"
@@ -9,13 +11,10 @@
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
 #include "bar/actions/bar_menu.h"
-#include "bar/actions/close_button.h"
 #include "bar/actions/commands.h"
 #include "bar/actions/menu_items.h"
 #include "bar/actions/menu_tap.h"
 #include "bar/status/indicators.h"
-#include "common/shell_classes.h"
-#include <cwchar>
 
 UINT foregroundTimerPeriod = 0;
 
@@ -26,12 +25,6 @@ void StartTimers(HWND window, UINT foregroundPeriod)
     foregroundTimerPeriod = foregroundPeriod;
     SetTimer(window, TIMER_FOREGROUND, foregroundPeriod, nullptr);
     SetTimer(window, TIMER_STATUS, kStatusPeriod, nullptr);
-}
-
-void ClosePopupIfInBackground(HWND popup, HWND foreground)
-{
-    if (popup && popup != foreground)
-        SendMessageW(popup, MSG_CLOSE_POPUP, 0, 0);
 }
 
 LRESULT OnCreate(HWND window)
@@ -104,38 +97,6 @@ LRESULT OnShowMenu(HWND window)
 }
 
 } // namespace
-
-bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last)
-{
-    if (wcscmp(foregroundClass, kWorkerClassName) == 0)
-        return false;
-    return foreground != last;
-}
-
-void CheckForeground()
-{
-    // One question to the window server per tick while nothing changes: the class
-    // is looked up only for a new foreground window.
-    HWND foreground = GetForegroundWindow();
-    ClosePopupIfInBackground(volumePopupWindow, foreground);
-    ClosePopupIfInBackground(batteryPopupWindow, foreground);
-    if (foreground == lastForegroundWindow)
-        return;
-    wchar_t className[32] = L"";
-    if (foreground)
-        GetClassNameW(foreground, className, 32);
-    if (!ShouldFollowForeground(foreground, className, lastForegroundWindow))
-        return;
-    AdoptForegroundWindow(foreground);
-    RepaintBarNow();
-}
-
-void AdoptForegroundWindow(HWND foreground)
-{
-    lastForegroundWindow = foreground;
-    if (UpdateCloseButtonState())
-        UpdateBarLayout();
-}
 
 void ReloadAppearance(HWND window)
 {

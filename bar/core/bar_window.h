@@ -4,10 +4,6 @@
 
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// One tick of TIMER_FOREGROUND: closes popups that lost the foreground and follows
-// the foreground window.
-void CheckForeground();
-
 // The update notification: timers off, skin released and loaded again, repaint,
 // timers on at the after-reload periods.
 void ReloadAppearance(HWND window);
@@ -16,10 +12,3 @@ void ReloadAppearance(HWND window);
 // kForegroundPeriod after the first reload. Written by the timers' start only.
 extern UINT foregroundTimerPeriod;
 
-// Makes foreground the window whose title the bar shows and re-evaluates close/OK
-// for it; the only writer of lastForegroundWindow.
-void AdoptForegroundWindow(HWND foreground);
-
-// Whether a new foreground window should replace the one the bar shows. Windows of
-// class "Worker" are never shown.
-bool ShouldFollowForeground(HWND foreground, const wchar_t* foregroundClass, HWND last);

@@ -1,8 +1,8 @@
 // Stylus handling of the bar: presses show pressed images, releases act.
 #include "bar/core/stylus.h"
 #include "bar/config/buttons.h"
-#include "bar/config/skin.h"
 #include "bar/layout/bar_state.h"
+#include "bar/layout/button_table.h"
 #include "bar/layout/repaint.h"
 #include "bar/core/clock.h"
 #include "bar/actions/bar_menu.h"
@@ -34,20 +34,11 @@ void PostToTaskbar(HWND bar, UINT message, void (*tapPoint)(HWND, POINT*))
     PostMessageW(Taskbar(bar), message, 1, PackPoint(point));
 }
 
-bool InRect(const RECT& r, POINT p)
+// Whether a phone shows the signal under the point.
+bool OnSignal(POINT point)
 {
-    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
-}
-
-ButtonRecord& CurrentSignal()
-{
-    return signalImages.levels[SignalLevel];
-}
-
-void ClearSignalPressed()
-{
-    for (ButtonRecord& record : signalImages.levels)
-        record.pressed = FALSE;
+    return PhoneEdition && SignalLevel >= 0 && SignalLevel < kSignalLevels &&
+           InButtonRect(signalImages.levels[SignalLevel].rect, point);
 }
 
 // Desktop Win32 hands the press that closed a popup menu on to the window under
@@ -143,7 +134,7 @@ void OnMenuLoopExit()
 int HitTestButton(POINT point, bool* enabled)
 {
     for (const ButtonRecord& record : buttonTable.slots) {
-        if (record.shown && InRect(record.rect, point)) {
+        if (record.shown && InButtonRect(record.rect, point)) {
             if (enabled)
                 *enabled = record.enabled != FALSE;
             return record.id;
@@ -160,14 +151,9 @@ void OnStylusDown(HWND window, WPARAM wParam, LPARAM lParam)
         bool enabled = false;
         ActOnPress(window, wParam, lParam, HitTestButton(point, &enabled));
     }
-    for (ButtonRecord& record : buttonTable.slots)
-        if (InRect(record.rect, point))
-            record.pressed = TRUE;
-    if (PhoneEdition && InRect(CurrentSignal().rect, point)) {
+    SetButtonsPressed(&point, PhoneEdition, SignalLevel);
+    if (OnSignal(point))
         PostToTaskbar(window, WM_LBUTTONDOWN, SignalTapPoint);
-        ClearSignalPressed();
-        CurrentSignal().pressed = TRUE;
-    }
     RepaintBarNow();
 }
 
@@ -178,12 +164,8 @@ void OnStylusUp(HWND window, WPARAM wParam, LPARAM lParam)
     int id = HitTestButton(point, &enabled);
     if (enabled && !ignoreTap && id >= BUTTON_START_MENU && id <= BUTTON_CLOCK)
         ActOnRelease(window, wParam, lParam, id);
-    if (PhoneEdition) {
-        if (InRect(CurrentSignal().rect, point))
-            PostToTaskbar(window, WM_LBUTTONUP, SignalTapPoint);
-        ClearSignalPressed();
-    }
-    for (ButtonRecord& record : buttonTable.slots)
-        record.pressed = FALSE;
+    if (OnSignal(point))
+        PostToTaskbar(window, WM_LBUTTONUP, SignalTapPoint);
+    SetButtonsPressed(nullptr, PhoneEdition, SignalLevel);
     RequestRepaint();
 }

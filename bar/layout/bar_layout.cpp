@@ -1,5 +1,6 @@
 // The bar's layout: button places from the right edge leftwards, the clock's text, the title's room.
 #include "bar/layout/bar_layout.h"
+#include "bar/layout/button_table.h"
 #include "bar/layout/bar_state.h"
 #include "bar/config/fonts.h"
 #include "bar/config/skin.h"

@@ -10,7 +10,6 @@ constexpr UINT kForegroundPeriodFirst = 400;    // until the first reload
 constexpr UINT kForegroundPeriod = 1000;        // after every reload
 constexpr UINT kStatusPeriod = 5000;
 
-constexpr int kBarHeight = 26;                  // in pixels at scale 1
 constexpr int kProgramPathCapacity = 80;         // module file name buffer, in UTF-16 units
 constexpr int kMaxShellProcesses = 4;
 
@@ -29,7 +28,7 @@ extern HWND barWindow;              // none until CreateBarWindow has created it
 extern UINT updateMessageId;
 
 // State of the bar window, each with its one writer.
-extern HWND lastForegroundWindow;   // bar/core/bar_window.cpp (AdoptForegroundWindow)
+extern HWND lastForegroundWindow;   // bar/core/foreground.cpp (AdoptForegroundWindow)
 extern bool ignoreTap;              // bar/core/stylus.cpp
 // When the last menu loop ended (message time), 0 when no press has come since.
 extern DWORD menuClosedTime;        // bar/core/stylus.cpp

@@ -2,8 +2,8 @@
 #include "bar/status/indicators.h"
 #include "bar/status/readings.h"
 #include "bar/config/buttons.h"
-#include "bar/config/skin.h"
 #include "bar/layout/bar_state.h"
+#include "bar/layout/button_table.h"
 #include "bar/layout/repaint.h"
 
 namespace {
@@ -12,7 +12,7 @@ constexpr int kUnknownChoice = -1;
 int lastVolumeChoice = kUnknownChoice;       // 0 mute shown, 1 volume shown
 int lastConnectionChoice = kUnknownChoice;   // 0 disconnect shown, 1 connection shown
 
-ButtonRecord* Record(int id)
+const ButtonRecord* Record(int id)
 {
     int slot = FindSlotById(buttonTable, id);
     return slot >= 0 ? &buttonTable.slots[slot] : nullptr;
@@ -24,13 +24,13 @@ ButtonRecord* Record(int id)
 template <typename Read>
 int ChoosePair(int first, int second, Read read, int lastChoice)
 {
-    ButtonRecord* a = Record(first);
-    ButtonRecord* b = Record(second);
+    const ButtonRecord* a = Record(first);
+    const ButtonRecord* b = Record(second);
     if (!a || !b || (!a->shown && !b->shown))
         return lastChoice;
     const bool showFirst = read();
-    a->shown = showFirst;
-    b->shown = !showFirst;
+    ShowButton(first, showFirst, a->enabled != FALSE);
+    ShowButton(second, !showFirst, b->enabled != FALSE);
     return showFirst ? 1 : 0;
 }
 

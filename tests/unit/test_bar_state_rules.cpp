@@ -3,6 +3,7 @@
 #include "bar/actions/close_button.h"
 #include "bar/config/skin.h"
 #include "bar/layout/bar_layout.h"
+#include "bar/layout/button_table.h"
 #include "bar/core/stylus.h"
 #include "bar/status/readings.h"
 

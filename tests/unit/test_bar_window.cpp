@@ -3,6 +3,7 @@
 #include <vector>
 #include "bar/layout/bar_state.h"
 #include "bar/core/bar_window.h"
+#include "bar/core/foreground.h"
 #include "bar/core/startup.h"
 #include "platform/shell_windows.h"
 #include "tests/unit/fake_taskbar.h"

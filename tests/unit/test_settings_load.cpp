@@ -7,6 +7,7 @@
 #include "bar/config/skin.h"
 #include "bar/core/appearance.h"
 #include "bar/layout/bar_state.h"
+#include "bar/layout/button_table.h"
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
 #include "bar/core/stylus.h"
