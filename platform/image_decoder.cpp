@@ -2,26 +2,12 @@
 // request's read callback, pixels go into a DIB section of the requested depth.
 #include "platform/image_decoder.h"
 #include "platform/image_header.h"
+#include "platform/scoped_win.h"
 #include <wincodec.h>
 #include <cstring>
 #include <vector>
 
 namespace {
-
-// Owns one COM reference.
-template <typename T>
-class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() { if (p_) p_->Release(); }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-    T* operator->() const { return p_; }
-    T* get() const { return p_; }
-    T** out() { return &p_; }
-private:
-    T* p_ = nullptr;
-};
 
 // COM is needed once per thread and stays for the thread's life. A thread that
 // already chose the other apartment model is fine for WIC's in-process objects.

@@ -140,3 +140,52 @@ public:
 private:
     HANDLE handle_;
 };
+
+// One COM reference, released at the end. Pass out() to the call that gives it.
+template <typename T>
+class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() { if (p_) p_->Release(); }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    T* operator->() const { return p_; }
+    T* get() const { return p_; }
+    T** out() { return &p_; }
+private:
+    T* p_ = nullptr;
+};
+
+// A 32-bit bottom-up DIB section of width x height, or 0. The caller deletes it.
+inline HBITMAP CreateDibSection32(HDC reference, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    // Bottom-up like the skin images: Wine reports every section's height as positive.
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+}
+
+// An off-screen canvas: a 32-bit DIB section selected into a memory DC compatible
+// with reference, for GDI drawing and for writing its pixels directly. Everything
+// goes with the canvas; ok() is false when any step failed.
+class Canvas {
+public:
+    Canvas(HDC reference, int width, int height)
+        : memory_(reference), bitmap_(CreateDibSection32(reference, width, height)),
+          selected_(memory_.get(), bitmap_.get()) {}
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+    bool ok() const { return selected_.ok(); }
+    HDC dc() const { return memory_.get(); }
+    HBITMAP bitmap() const { return bitmap_.get(); }
+private:
+    ScopedMemoryDC memory_;
+    ScopedBitmap bitmap_;
+    ScopedSelectObject selected_;
+};

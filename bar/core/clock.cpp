@@ -15,6 +15,13 @@ constexpr wchar_t kShellKey[] = L"Software\\Microsoft\\Shell";
 constexpr wchar_t kTaskBarKey[] = L"Software\\Microsoft\\Shell\\TaskBar";
 constexpr DWORD kAbsent = static_cast<DWORD>(-1);
 
+// A clock setting, or kAbsent when it cannot be read.
+DWORD ClockSetting(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
+{
+    DWORD value = kAbsent;
+    return ReadRegistryDword(root, keyPath, valueName, &value) ? value : kAbsent;
+}
+
 bool TodayInFront()
 {
     wchar_t className[60] = L"";
@@ -43,12 +50,6 @@ int MeasureClockText(bool date, bool bold)
 
 } // namespace
 
-DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName)
-{
-    DWORD value = kAbsent;
-    return ReadRegistryDword(root, keyPath, valueName, &value) ? value : kAbsent;
-}
-
 HFONT ClockFont(bool bold)
 {
     LOGFONTW logFont = {};
@@ -75,7 +76,7 @@ int DigitalClockWidthFor(DWORD tbOpt, int (*measure)(bool date, bool bold))
 
 int DigitalClockWidth()
 {
-    return DigitalClockWidthFor(ReadRegistryDword(HKEY_LOCAL_MACHINE, kShellKey, L"TBOpt"), MeasureClockText);
+    return DigitalClockWidthFor(ClockSetting(HKEY_LOCAL_MACHINE, kShellKey, L"TBOpt"), MeasureClockText);
 }
 
 int SystemClockWidthFor(const ClockSettings& settings, int scaleFactor, int (*digitalWidth)())
@@ -96,10 +97,10 @@ int SystemClockWidthFor(const ClockSettings& settings, int scaleFactor, int (*di
 int SystemClockWidth()
 {
     ClockSettings settings;
-    settings.analogClock = ReadRegistryDword(HKEY_CURRENT_USER, kShellKey, L"AnalogClock");
+    settings.analogClock = ClockSetting(HKEY_CURRENT_USER, kShellKey, L"AnalogClock");
     settings.majorVersion = PlatformMajorVersion();
     settings.todayInFront = TodayInFront();
-    settings.limitedClock = ReadRegistryDword(HKEY_LOCAL_MACHINE, kTaskBarKey, L"LimitedClock");
+    settings.limitedClock = ClockSetting(HKEY_LOCAL_MACHINE, kTaskBarKey, L"LimitedClock");
     return SystemClockWidthFor(settings, ScaleFactor, DigitalClockWidth);
 }
 

@@ -2,9 +2,6 @@
 #pragma once
 #include <windows.h>
 
-// The value, or -1 when the key or value cannot be read.
-DWORD ReadRegistryDword(HKEY root, const wchar_t* keyPath, const wchar_t* valueName);
-
 // Width of the system taskbar's clock right now (0 when it shows none).
 int SystemClockWidth();
 // Width of the system's digital clock text.

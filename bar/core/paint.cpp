@@ -5,6 +5,7 @@
 #include "bar/config/skin.h"
 #include "bar/core/keyed_copy.h"
 #include "bar/layout/bar_layout.h"
+#include "bar/layout/button_table.h"
 #include "bar/layout/bar_state.h"
 #include "platform/child_surface.h"
 #include "platform/scoped_win.h"
@@ -17,28 +18,12 @@ namespace {
 
 constexpr COLORREF kBackgroundKey = RGB(255, 0, 0);
 
-HBITMAP CreateSection(HDC reference, int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    // Bottom-up like the skin images: Wine reports every section's height as positive.
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    return CreateDIBSection(reference, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-}
-
-// The canvas the paints draw on: a 32-bit DIB section in a memory DC, so that images
-// are copied straight into its pixels and text is drawn with GDI; beside it the
-// backdrop (background and start button), which changes only with the layout. Both
-// are kept from paint to paint: making them cost more than all the drawing.
-struct Canvas {
-    ScopedMemoryDC memory;
-    ScopedBitmap bitmap;
-    ScopedSelectObject selected;
+// What the paints draw on: a canvas whose pixels are written directly and whose text
+// is drawn with GDI, and beside it the backdrop (background and start button), which
+// changes only with the layout. Both are kept from paint to paint: making them cost
+// more than all the drawing.
+struct BarCanvas {
+    Canvas picture;
     ScopedBitmap backdropBitmap;
     HDC dc;
     PixelView pixels;
@@ -46,17 +31,16 @@ struct Canvas {
     RECT clip;                 // where buttons may be drawn
     unsigned drawnSerial;      // the layout the backdrop and clip were made for
 
-    Canvas(HDC reference, int width, int height)
-        : memory(reference), bitmap(CreateSection(reference, width, height)),
-          selected(memory.get(), bitmap.get()), backdropBitmap(CreateSection(reference, width, height)),
-          dc(memory.get()), pixels(), backdrop(), clip{0, 0, width, height}, drawnSerial(0)
+    BarCanvas(HDC reference, int width, int height)
+        : picture(reference, width, height), backdropBitmap(CreateDibSection32(reference, width, height)),
+          dc(picture.dc()), pixels(), backdrop(), clip{0, 0, width, height}, drawnSerial(0)
     {
-        if (selected.ok() && ViewOfBitmap(backdropBitmap.get(), &backdrop))
-            ViewOfBitmap(bitmap.get(), &pixels);
+        if (picture.ok() && ViewOfBitmap(backdropBitmap.get(), &backdrop))
+            ViewOfBitmap(picture.bitmap(), &pixels);
         SetBkMode(dc, TRANSPARENT);
     }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
+    BarCanvas(const BarCanvas&) = delete;
+    BarCanvas& operator=(const BarCanvas&) = delete;
 
     bool ok() const { return pixels.bits != nullptr; }
     bool Fits(int width, int height) const { return pixels.width == width && pixels.height == height; }
@@ -107,13 +91,13 @@ struct Canvas {
     }
 };
 
-std::unique_ptr<Canvas> keptCanvas;
+std::unique_ptr<BarCanvas> keptCanvas;
 
-Canvas* CanvasFor(HDC paintDc, int width, int height)
+BarCanvas* CanvasFor(HDC paintDc, int width, int height)
 {
     if (!keptCanvas || !keptCanvas->Fits(width, height)) {
         keptCanvas.reset();
-        keptCanvas.reset(new Canvas(paintDc, width, height));
+        keptCanvas.reset(new BarCanvas(paintDc, width, height));
     }
     return keptCanvas->ok() ? keptCanvas.get() : nullptr;
 }
@@ -155,7 +139,7 @@ void DrawTitle(HDC dc, const RECT& rect)
 void PaintBar(HWND window, HDC paintDc)
 {
     const BarLayout& layout = barLayout;
-    Canvas* canvas = CanvasFor(paintDc, layout.width, layout.height);
+    BarCanvas* canvas = CanvasFor(paintDc, layout.width, layout.height);
     if (!canvas)
         return;
     canvas->Prepare(layout);

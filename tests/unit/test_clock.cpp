@@ -1,6 +1,7 @@
 // Clock text and the system taskbar's clock width and tap points.
 #include <gtest/gtest.h>
 #include "bar/core/clock.h"
+#include "platform/registry_value.h"
 #include "bar/layout/bar_layout.h"
 
 namespace {
@@ -115,9 +116,10 @@ TEST(TapPoints, SitLeftOfTheSystemCloseButtonAndClock)
     EXPECT_EQ(p.clock.y, 26);
 }
 
-TEST(RegistryDword, AbsentKeysAndValuesReadMinusOne)
+TEST(RegistryDword, OnlyADwordValueIsRead)
 {
-    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\NoSuchKeyAnywhere", L"X"), kAbsent);
+    DWORD read = 7;
+    EXPECT_FALSE(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\NoSuchKeyAnywhere", L"X", &read));
     HKEY key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", 0, nullptr, 0, KEY_ALL_ACCESS,
                               nullptr, &key, nullptr), ERROR_SUCCESS);
@@ -125,8 +127,10 @@ TEST(RegistryDword, AbsentKeysAndValuesReadMinusOne)
     RegSetValueExW(key, L"TBOpt", 0, REG_DWORD, reinterpret_cast<BYTE*>(&value), sizeof(value));
     RegSetValueExW(key, L"Text", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"2"), 4);
     RegCloseKey(key);
-    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"TBOpt"), 2u);
-    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"Text"), kAbsent);
-    EXPECT_EQ(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"Missing"), kAbsent);
+    EXPECT_FALSE(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"Text", &read));
+    EXPECT_FALSE(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"Missing", &read));
+    EXPECT_EQ(read, 7u);
+    EXPECT_TRUE(ReadRegistryDword(HKEY_CURRENT_USER, L"Software\\VelkisClockTest", L"TBOpt", &read));
+    EXPECT_EQ(read, 2u);
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VelkisClockTest");
 }
