@@ -7,9 +7,25 @@
 
 TaskRows TaskTable = {};
 
-namespace {
+TaskAddDecision TaskAddDecisionFor(const TaskRows& table, const wchar_t* title, const wchar_t* className)
+{
+    const TaskAddDecision skip = {TaskAddAction::Skip, -1};
+    if (table.count >= kTaskTableRows)
+        return skip;
+    const bool dialog = wcscmp(className, kDialogClassName) == 0;
+    for (int i = 0; i < table.count; ++i) {
+        const TaskEntry& row = table.rows[i];
+        if (wcscmp(row.title, title) != 0)
+            continue;
+        // A dialog stands for the application it belongs to.
+        if (dialog)
+            return {TaskAddAction::ReplaceWindow, i};
+        if (wcscmp(row.className, className) != 0 || wcscmp(className, L"BOOKWIN") == 0)
+            return skip;
+    }
+    return {TaskAddAction::Add, table.count};
+}
 
-// Enumeration callback; lParam is the menu that receives one owner-drawn item per row.
 BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam)
 {
     wchar_t title[kTaskTextCapacity];
@@ -32,27 +48,6 @@ BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam)
     StringCchCopyW(entry.className, kTaskTextCapacity, className);
     ++TaskTable.count;
     return TaskTable.count < kTaskTableRows;
-}
-
-} // namespace
-
-TaskAddDecision TaskAddDecisionFor(const TaskRows& table, const wchar_t* title, const wchar_t* className)
-{
-    const TaskAddDecision skip = {TaskAddAction::Skip, -1};
-    if (table.count >= kTaskTableRows)
-        return skip;
-    const bool dialog = wcscmp(className, kDialogClassName) == 0;
-    for (int i = 0; i < table.count; ++i) {
-        const TaskEntry& row = table.rows[i];
-        if (wcscmp(row.title, title) != 0)
-            continue;
-        // A dialog stands for the application it belongs to.
-        if (dialog)
-            return {TaskAddAction::ReplaceWindow, i};
-        if (wcscmp(row.className, className) != 0 || wcscmp(className, L"BOOKWIN") == 0)
-            return skip;
-    }
-    return {TaskAddAction::Add, table.count};
 }
 
 void RebuildTaskTable(HMENU menu)

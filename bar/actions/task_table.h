@@ -19,11 +19,14 @@ struct TaskRows {
 };
 
 // Valid from one build of the menu to the next: commands arrive after it closed.
-// Written by RebuildTaskTable only.
+// Written by RebuildTaskTable only (through its step AddTaskWindow).
 extern TaskRows TaskTable;
 
 // Lists the running applications anew, appending one owner-drawn item per row to menu.
 void RebuildTaskTable(HMENU menu);
+
+// RebuildTaskTable's step for one window (lParam: the menu); false once the table is full.
+BOOL CALLBACK AddTaskWindow(HWND window, LPARAM lParam);
 
 // What one more window does to the table: nothing, take a row's place, or add a row.
 enum class TaskAddAction { Skip, ReplaceWindow, Add };
