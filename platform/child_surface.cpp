@@ -10,7 +10,7 @@ constexpr wchar_t kSurfaceProperty[] = L"ChildWindowSurface";
 
 struct Surface {
     HWND child;
-    HBITMAP picture;
+    ScopedBitmap picture;
     int width;
     int height;
 };
@@ -25,9 +25,9 @@ void OnSurfacePaint(HWND window)
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     Surface* surface = SurfaceOf(window);
-    if (surface && surface->picture) {
+    if (surface && surface->picture.get()) {
         ScopedMemoryDC memory(dc);
-        ScopedSelectObject picture(memory.get(), surface->picture);
+        ScopedSelectObject picture(memory.get(), surface->picture.get());
         BitBlt(dc, 0, 0, surface->width, surface->height, memory.get(), 0, 0, SRCCOPY);
     }
     EndPaint(window, &paint);
@@ -71,8 +71,6 @@ LRESULT CALLBACK SurfaceProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (Surface* surface = SurfaceOf(window)) {
             if (IsWindow(surface->child))
                 RemovePropW(surface->child, kSurfaceProperty);
-            if (surface->picture)
-                DeleteObject(surface->picture);
             delete surface;
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         }
@@ -104,7 +102,7 @@ HWND CreateSurface(HWND child)
                                   WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instance, nullptr);
     if (!window)
         return nullptr;
-    Surface* surface = new Surface{child, nullptr, 0, 0};
+    Surface* surface = new Surface{child, ScopedBitmap(), 0, 0};
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(surface));
     SetPropW(child, kSurfaceProperty, window);
     SetWindowSubclass(child, FollowChild, 0, reinterpret_cast<DWORD_PTR>(window));
@@ -135,16 +133,14 @@ void PresentChildWindow(HWND child, HDC source, int width, int height)
     if (!surface)
         return;
 
-    if (!surface->picture || surface->width != width || surface->height != height) {
-        if (surface->picture)
-            DeleteObject(surface->picture);
-        surface->picture = CreateCompatibleBitmap(source, width, height);
+    if (!surface->picture.get() || surface->width != width || surface->height != height) {
+        surface->picture.reset(CreateCompatibleBitmap(source, width, height));
         surface->width = width;
         surface->height = height;
     }
     {
         ScopedMemoryDC memory(source);
-        ScopedSelectObject picture(memory.get(), surface->picture);
+        ScopedSelectObject picture(memory.get(), surface->picture.get());
         BitBlt(memory.get(), 0, 0, width, height, source, 0, 0, SRCCOPY);
     }
 

@@ -167,12 +167,10 @@ HBITMAP DecodePlainBmp(const DecodeRequest& r, const std::vector<BYTE>& data)
     const Target target = TargetFor(r.bitDepth);
     BITMAPINFO info = TopDownInfo(width, height, target.bits);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap && SetDIBits(r.dc, bitmap, 0, height, data.data() + file.bfOffBits, &header, DIB_RGB_COLORS) ==
-                      int(height))
-        return bitmap;
-    if (bitmap)
-        DeleteObject(bitmap);
+    ScopedBitmap bitmap(CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (bitmap.get() &&
+        SetDIBits(r.dc, bitmap.get(), 0, height, data.data() + file.bfOffBits, &header, DIB_RGB_COLORS) == int(height))
+        return bitmap.release();
     return nullptr;
 }
 
@@ -222,14 +220,10 @@ HBITMAP DecodeBytes(const DecodeRequest& r, std::vector<BYTE>& data)
         return nullptr;
     BITMAPINFO info = TopDownInfo(w, h, target.bits);
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap)
+    ScopedBitmap bitmap(CreateDIBSection(r.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.get() || !bits || !FillBitmap(r, converter.get(), target, w, h, bitmap.get(), static_cast<BYTE*>(bits)))
         return nullptr;
-    if (!bits || !FillBitmap(r, converter.get(), target, w, h, bitmap, static_cast<BYTE*>(bits))) {
-        DeleteObject(bitmap);
-        return nullptr;
-    }
-    return bitmap;
+    return bitmap.release();
 }
 
 }  // namespace

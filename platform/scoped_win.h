@@ -24,6 +24,15 @@ private:
 class ScopedMemoryDC {
 public:
     explicit ScopedMemoryDC(HDC reference) : dc_(reference ? CreateCompatibleDC(reference) : nullptr) {}
+    // None yet: Create makes it when it is first needed.
+    ScopedMemoryDC() : dc_(nullptr) {}
+    // Makes the context unless it is there; whether it is there afterwards.
+    bool Create(HDC reference)
+    {
+        if (!dc_ && reference)
+            dc_ = CreateCompatibleDC(reference);
+        return dc_ != nullptr;
+    }
     ~ScopedMemoryDC() { if (dc_) DeleteDC(dc_); }
     ScopedMemoryDC(const ScopedMemoryDC&) = delete;
     ScopedMemoryDC& operator=(const ScopedMemoryDC&) = delete;
@@ -70,6 +79,19 @@ private:
 
 using ScopedFont = ScopedGdiObject<HFONT>;
 using ScopedBitmap = ScopedGdiObject<HBITMAP>;
+using ScopedBrush = ScopedGdiObject<HBRUSH>;
+
+// DestroyIcon for an icon this code loaded or created.
+class ScopedIcon {
+public:
+    explicit ScopedIcon(HICON icon = nullptr) : icon_(icon) {}
+    ~ScopedIcon() { if (icon_) DestroyIcon(icon_); }
+    ScopedIcon(const ScopedIcon&) = delete;
+    ScopedIcon& operator=(const ScopedIcon&) = delete;
+    HICON get() const { return icon_; }
+private:
+    HICON icon_;
+};
 
 // SetTextColor, and the previous colour set back at the end.
 class ScopedTextColor {

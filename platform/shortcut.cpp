@@ -1,5 +1,6 @@
 // Writing the device shell's shortcut files.
 #include "platform/shortcut.h"
+#include "platform/scoped_win.h"
 #include <windows.h>
 #include <cwchar>
 
@@ -21,13 +22,15 @@ bool CreateShortcutFile(const wchar_t* linkPath, const wchar_t* target)
     if (!target || !*target)
         return false;
     const std::string text = ShortcutText(target);
-    HANDLE file = CreateFileW(linkPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const bool ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr)
-        && written == text.size();
-    CloseHandle(file);
+    bool ok = false;
+    {
+        ScopedHandle file(CreateFileW(linkPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.valid())
+            return false;
+        DWORD written = 0;
+        ok = WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+             written == text.size();
+    }
     if (!ok)
         DeleteFileW(linkPath);
     return ok;

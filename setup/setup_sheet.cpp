@@ -43,11 +43,7 @@ CSetupDlg::CSetupDlg(HINSTANCE module, const wchar_t* programFolder)
     LoadSettings(&settings, programFolder_);
 }
 
-CSetupDlg::~CSetupDlg()
-{
-    if (icon_)
-        DestroyIcon(icon_);
-}
+CSetupDlg::~CSetupDlg() = default;
 
 void CSetupDlg::DoModal()
 {
@@ -60,7 +56,7 @@ void CSetupDlg::DoModal()
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOAPPLYNOW | PSH_USEHICON | PSH_NOCONTEXTHELP;
     header.hwndParent = nullptr;
     header.hInstance = module_;
-    header.hIcon = icon_;
+    header.hIcon = icon_.get();
     header.pszCaption = caption;
     header.nPages = 3;
     header.nStartPage = 0;
@@ -95,8 +91,8 @@ void CSetupDlg::OnInitDialog(HWND window)
     SetPropW(window, kSheetProperty, this);
     comctlProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProc)));
-    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
     SetWindowTextW(window, L"Velkis Option");
     ShowDoneButton(window);
     for (UINT button : {static_cast<UINT>(IDOK), static_cast<UINT>(IDCANCEL), static_cast<UINT>(IDHELP), kApplyButton}) {

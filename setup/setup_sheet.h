@@ -1,6 +1,7 @@
 // The property sheet "Velkis Option": its pages, the settings record, OK and Exit.
 #pragma once
 #include <windows.h>
+#include "platform/scoped_win.h"
 #include "setup/order_page.h"
 #include "setup/setup_settings.h"
 #include "setup/theme_page.h"
@@ -41,7 +42,7 @@ private:
     COrder order_;
     CSetTime timer_;
     CChangeTheme theme_;
-    HICON icon_;
+    ScopedIcon icon_;
     HWND window_ = nullptr;
     WNDPROC comctlProc_ = nullptr;
 };

@@ -37,11 +37,7 @@ CSetTime::CSetTime(HINSTANCE module) : CSetupPage(module, {IDD_TIMER, IDD_TIMER,
 {
 }
 
-CSetTime::~CSetTime()
-{
-    if (colorBrush_)
-        DeleteObject(colorBrush_);
-}
+CSetTime::~CSetTime() = default;
 
 std::vector<std::wstring> CSetTime::Entries(int box) const
 {
@@ -171,10 +167,8 @@ void CSetTime::RefreshSample()
 
 void CSetTime::SetColor(COLORREF color)
 {
-    if (colorBrush_)
-        DeleteObject(colorBrush_);
     color_ = color;
-    colorBrush_ = CreateSolidBrush(color);
+    colorBrush_.reset(CreateSolidBrush(color));
     InvalidateRect(GetDlgItem(window_, IDC_COLOR), nullptr, TRUE);
 }
 
@@ -194,7 +188,7 @@ bool CSetTime::OnDrawItem(const DRAWITEMSTRUCT& item)
 {
     if (item.CtlID != IDC_COLOR)
         return false;
-    FillRect(item.hDC, &item.rcItem, colorBrush_ ? colorBrush_ : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(item.hDC, &item.rcItem, colorBrush_.get() ? colorBrush_.get() : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     RECT frame = item.rcItem;
     DrawEdge(item.hDC, &frame, (item.itemState & ODS_SELECTED) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     return true;

@@ -1,5 +1,6 @@
 // The Timer page: the clock's pattern, separator, font, size and colour.
 #pragma once
+#include "platform/scoped_win.h"
 #include "setup/setup_page.h"
 #include <string>
 #include <vector>
@@ -29,5 +30,5 @@ private:
 
     int patternForm_ = -1;   // TimePatterns index of the pattern chosen last
     COLORREF color_ = 0;
-    HBRUSH colorBrush_ = nullptr;
+    ScopedBrush colorBrush_;
 };

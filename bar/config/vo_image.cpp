@@ -30,20 +30,15 @@ void* CALLBACK IgnoreProgress(void* renderObject, BOOL, LPARAM)
 CVOImage::~CVOImage()
 {
     Release();
-    if (memoryDc_) {
-        SelectObject(memoryDc_, initialBitmap_);
-        DeleteDC(memoryDc_);
-    }
-    if (screenBitmap_)
-        DeleteObject(screenBitmap_);
+    if (memoryDc_.get())
+        SelectObject(memoryDc_.get(), initialBitmap_);
 }
 
 void CVOImage::Release()
 {
-    if (bitmap_) {
-        SelectObject(memoryDc_, initialBitmap_);
-        DeleteObject(bitmap_);
-        bitmap_ = nullptr;
+    if (bitmap_.get()) {
+        SelectObject(memoryDc_.get(), initialBitmap_);
+        bitmap_.reset();
     }
     width_ = 0;
     height_ = 0;
@@ -54,18 +49,17 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
 {
     if (!dc || !path)
         return 0;
-    if (bitmap_) {
+    if (bitmap_.get()) {
         if (fileName_.Text() && fileName_.Equals(path))
             return 1;
         Release();
     }
-    if (!memoryDc_) {
-        memoryDc_ = CreateCompatibleDC(dc);
-        if (!memoryDc_)
+    if (!memoryDc_.get()) {
+        if (!memoryDc_.Create(dc))
             return 0;
-        screenBitmap_ = CreateCompatibleBitmap(dc, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES));
-        initialBitmap_ = screenBitmap_ ? SelectObject(memoryDc_, screenBitmap_)
-                                       : GetCurrentObject(memoryDc_, OBJ_BITMAP);
+        screenBitmap_.reset(CreateCompatibleBitmap(dc, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)));
+        initialBitmap_ = screenBitmap_.get() ? SelectObject(memoryDc_.get(), screenBitmap_.get())
+                                             : GetCurrentObject(memoryDc_.get(), OBJ_BITMAP);
     }
 
     ScopedHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -79,11 +73,12 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     request.buffer = transfer;
     request.bufferSize = kTransferBytes;
     request.bytesInBuffer = 0;
-    request.bitmap = &bitmap_;
+    HBITMAP decoded = nullptr;
+    request.bitmap = &decoded;
     request.renderObject = nullptr;
     request.bitDepth = DWORD(GetDeviceCaps(dc, BITSPIXEL));
     request.callerValue = reinterpret_cast<LPARAM>(file.get());
-    request.dc = memoryDc_;
+    request.dc = memoryDc_.get();
     request.scale = kScalePercent;
     request.maxWidth = kMaxImageSide;
     request.maxHeight = kMaxImageSide;
@@ -91,21 +86,18 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     request.progress = IgnoreProgress;
     request.transparentColour = kDecodeNoTransparentColour;
     HRESULT hr = DecodeImage(&request);
+    bitmap_.reset(decoded);
 
     // A file that opens but does not decode is treated like a missing one.
     BITMAP info = {};
     HGDIOBJ previous = nullptr;
-    if (FAILED(hr) || !bitmap_ || !GetObjectW(bitmap_, sizeof(info), &info) || info.bmWidth <= 0 ||
-        info.bmHeight == 0 || !(previous = SelectObject(memoryDc_, bitmap_))) {
-        if (bitmap_)
-            DeleteObject(bitmap_);
-        bitmap_ = nullptr;
+    if (FAILED(hr) || !bitmap_.get() || !GetObjectW(bitmap_.get(), sizeof(info), &info) || info.bmWidth <= 0 ||
+        info.bmHeight == 0 || !(previous = SelectObject(memoryDc_.get(), bitmap_.get()))) {
+        bitmap_.reset();
         return 0;
     }
-    if (previous == screenBitmap_) {
-        DeleteObject(screenBitmap_);
-        screenBitmap_ = nullptr;
-    }
+    if (previous == screenBitmap_.get())
+        screenBitmap_.reset();
     width_ = info.bmWidth;
     height_ = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     fileName_.Assign(path);
@@ -114,14 +106,14 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
 
 int CVOImage::Draw(HDC target, int x, int y, int width, int height)
 {
-    if (!bitmap_ || !target)
+    if (!bitmap_.get() || !target)
         return 1;
     if (width == -1 && height == -1) {
-        BitBlt(target, x, y, width_, height_, memoryDc_, 0, 0, SRCCOPY);
+        BitBlt(target, x, y, width_, height_, memoryDc_.get(), 0, 0, SRCCOPY);
     } else {
         // The default mode ANDs away rows when shrinking; colour images want them dropped.
         int oldMode = SetStretchBltMode(target, COLORONCOLOR);
-        StretchBlt(target, x, y, width, height, memoryDc_, 0, 0, width_, height_, SRCCOPY);
+        StretchBlt(target, x, y, width, height, memoryDc_.get(), 0, 0, width_, height_, SRCCOPY);
         if (oldMode)
             SetStretchBltMode(target, oldMode);
     }

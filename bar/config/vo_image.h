@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 #include "bar/config/vo_string.h"
+#include "platform/scoped_win.h"
 
 class CVOImage {
 public:
@@ -20,7 +21,7 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    HBITMAP Bitmap() const { return bitmap_; }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
 
 private:
     void Release();
@@ -28,10 +29,12 @@ private:
     CVOString fileName_;
     int height_ = 0;
     int width_ = 0;
-    HDC memoryDc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
+    // The bitmaps outlive the context that may hold one of them (members go in
+    // reverse order), since a selected bitmap cannot be deleted.
+    ScopedBitmap bitmap_;
+    ScopedBitmap screenBitmap_;  // gives the context the screen's format until the first image
+    ScopedMemoryDC memoryDc_;
     // What the memory context held before any image: selected back before the
-    // held bitmap is deleted, since a selected bitmap cannot be deleted.
+    // held bitmap is deleted.
     HGDIOBJ initialBitmap_ = nullptr;
-    HBITMAP screenBitmap_ = nullptr;  // gives the context the screen's format until the first image
 };

@@ -6,6 +6,7 @@
 #include "common/cellular_line.h"
 #include "common/shell_classes.h"
 #include "platform/processes.h"
+#include "platform/scoped_win.h"
 #include "platform/shell_windows.h"
 #include <commctrl.h>
 #include <strsafe.h>
@@ -130,17 +131,15 @@ int StartBar(HINSTANCE instance, HINSTANCE, LPWSTR, int showCommand)
 
     ScaleFactor = ScaleFactorForWidth(GetSystemMetrics(SM_CXSCREEN));
 
-    HANDLE mutex = CreateMutexW(nullptr, TRUE, kBarClassName);
-    if (mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
+    // Held as long as the bar runs: it tells a second copy that one is running.
+    ScopedHandle mutex(CreateMutexW(nullptr, TRUE, kBarClassName));
+    if (mutex.valid() && GetLastError() == ERROR_ALREADY_EXISTS) {
         if (HWND running = FindRunningBar())
             SendMessageW(running, MSG_SHOW_MENU, 0, 0);
         return 1;
     }
 
-    if (!CreateBarWindow(instance, showCommand)) {
-        if (mutex)
-            CloseHandle(mutex);
+    if (!CreateBarWindow(instance, showCommand))
         return 0;
-    }
     return RunMessageLoop();
 }

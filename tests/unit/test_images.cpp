@@ -38,11 +38,11 @@ void ExpectSamePixels(HBITMAP bitmap, const TestPixels& pixels, int tolerance = 
 }
 
 // A 24-bit bottom-up surface to draw into and read back.
-struct Canvas {
+struct DrawSurface {
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP section = nullptr;
     HGDIOBJ previous = nullptr;
-    Canvas(int width, int height, COLORREF fill)
+    DrawSurface(int width, int height, COLORREF fill)
     {
         BITMAPINFO info = {};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
@@ -54,7 +54,7 @@ struct Canvas {
         FillRect(dc, &all, brush);
         DeleteObject(brush);
     }
-    ~Canvas()
+    ~DrawSurface()
     {
         SelectObject(dc, previous);
         DeleteObject(section);
@@ -242,7 +242,7 @@ TEST(ImageDecoder, HonoursDepthScalePrefilledBytesAndLimits)
         BITMAP info = {};
         GetObjectW(d.bitmap, sizeof(info), &info);
         EXPECT_EQ(info.bmBitsPixel, 16);
-        Canvas canvas(40, 30, RGB(0, 0, 0));
+        DrawSurface canvas(40, 30, RGB(0, 0, 0));
         HDC source16 = CreateCompatibleDC(nullptr);
         HGDIOBJ previous = SelectObject(source16, d.bitmap);
         BitBlt(canvas.dc, 0, 0, 40, 30, source16, 0, 0, SRCCOPY);
@@ -402,7 +402,7 @@ TEST_F(Images, ReloadingKeepsTheSameFileAndReleasesAnother)
         EXPECT_EQ(image.Bitmap(), nullptr);
         EXPECT_EQ(image.Width(), 0);
         EXPECT_EQ(image.Height(), 0);
-        Canvas canvas(4, 4, RGB(1, 2, 3));
+        DrawSurface canvas(4, 4, RGB(1, 2, 3));
         EXPECT_EQ(image.Draw(canvas.dc, 0, 0, -1, -1), 1);
         EXPECT_EQ(canvas.at(0, 0), RGB(1, 2, 3));
 
@@ -420,7 +420,7 @@ TEST_F(Images, DrawCopiesAtNaturalSizeOrStretches)
     ASSERT_EQ(image.Load(dc, Write(L"a.bmp", EncodeBmp24(pixels)).c_str()), 1);
     const COLORREF fill = RGB(250, 1, 250);
     {
-        Canvas canvas(20, 20, fill);
+        DrawSurface canvas(20, 20, fill);
         EXPECT_EQ(image.Draw(canvas.dc, 2, 3, -1, -1), 1);
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x) {
@@ -429,7 +429,7 @@ TEST_F(Images, DrawCopiesAtNaturalSizeOrStretches)
             }
     }
     {
-        Canvas canvas(20, 20, fill);
+        DrawSurface canvas(20, 20, fill);
         EXPECT_EQ(image.Draw(canvas.dc, 1, 1, 14, 10), 1);
         for (int y = 0; y < 10; ++y)
             for (int x = 0; x < 14; ++x)
@@ -439,7 +439,7 @@ TEST_F(Images, DrawCopiesAtNaturalSizeOrStretches)
     }
     {   // Only one side -1 is a stretch too, not a natural copy.
         // (Which row a negative height lands on is GDI's business.)
-        Canvas canvas(20, 20, fill);
+        DrawSurface canvas(20, 20, fill);
         EXPECT_EQ(image.Draw(canvas.dc, 0, 5, 14, -1), 1);
         EXPECT_TRUE(canvas.at(13, 4) != fill || canvas.at(13, 5) != fill) << "stretched to 14 wide";
         EXPECT_EQ(canvas.at(0, 7), fill) << "not copied at natural height";
