@@ -18,6 +18,17 @@ constexpr wchar_t kSignalBubble[] = L"Signal";
 constexpr wchar_t kVolumeBubble[] = L"Volume";
 constexpr wchar_t kClockBubble[] = L"Clock";
 
+// The start menu's Programs list and Settings (the device panel): each a shell
+// window in a process of its own (shell32.exe --app programs|settings), one of each
+// at a time, closed by the taskbar's OK button.
+constexpr wchar_t kProgramsClass[] = L"EmuPrograms";
+constexpr wchar_t kProgramsTitle[] = L"Programs";
+constexpr wchar_t kSettingsClass[] = L"EmuSettings";
+constexpr wchar_t kSettingsTitle[] = L"Settings";
+constexpr wchar_t kAppArg[] = L"--app";
+constexpr wchar_t kProgramsApp[] = L"programs";
+constexpr wchar_t kSettingsApp[] = L"settings";
+
 // Set on the system taskbar once the shell has drawn its windows and started the
 // start-up folder.
 constexpr wchar_t kShellReadyProp[] = L"HHShellReady";

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
 #   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]] [--menu]
+#                  [--programs|--settings] [--skin FILE [--watch]]
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
 # of the device screen to build/screenshots/<profile>.png and prints the path.
@@ -9,6 +10,12 @@
 # --setup also opens the setup program over the bar on the given page (screenshot
 # <profile>-setup.png, or <profile>-setup-<page>.png).
 # --menu starts three sample applications and opens the bar menu (<profile>-menu.png).
+# --programs or --settings opens the start menu's Programs list or the device panel
+# (<profile>-programs.png, <profile>-settings.png).
+# --skin FILE: the bar wears that skin (its folder is copied onto the device). With
+# --watch every save of the skin or of a file in its folder copies it again and makes
+# the running bar reload, and the skin checker's findings are printed when it finds
+# any; headless, it watches until Ctrl-C instead of taking a screenshot.
 # VELKIS_RUN_BUILD_DIR picks another build tree than build/. Under a harness that is
 # already up (inside the test command) it uses that one and never waits for a person.
 set -eu
@@ -18,6 +25,9 @@ profile=portrait
 popup=
 setup=
 menu=
+app=
+skin=
+watch=
 while [ $# -gt 0 ]; do
     case "$1" in
         --profile) profile=${2:-}; shift 2 || { echo "--profile needs a value" >&2; exit 2; } ;;
@@ -27,10 +37,19 @@ while [ $# -gt 0 ]; do
         --setup) setup=order; shift
                  case "${1:-}" in order|timer|theme) setup=$1; shift ;; esac ;;
         --menu) menu=1; shift ;;
-        -h|--help) sed -n '2,11p' "$0"; exit 0 ;;
+        --programs) app=programs; shift ;;
+        --settings) app=settings; shift ;;
+        --skin) skin=${2:-}; shift 2 || { echo "--skin needs a file" >&2; exit 2; } ;;
+        --watch) watch=1; shift ;;
+        -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
+if [ -n "$skin" ]; then
+    [ -f "$skin" ] || { echo "no such skin file: $skin" >&2; exit 2; }
+    skin=$(cd "$(dirname "$skin")" && pwd)/$(basename "$skin")
+fi
+[ -z "$watch" ] || [ -n "$skin" ] || { echo "--watch needs --skin FILE" >&2; exit 2; }
 . "$root/scripts/harness.sh"
 harness_profile_size "$profile" >/dev/null || { echo "unknown profile: $profile" >&2; exit 2; }
 case "$popup" in
@@ -65,7 +84,16 @@ desktop_alive() {
     done
     return 1
 }
+# The skin's folder as one line per file (time, size, name): it changes with every save.
+skin_signature() { find "$(dirname "$skin")" -type f -printf '%T@ %s %p\n' 2>/dev/null | sort | md5sum; }
+skin_win() { winepath -w "$skin" 2>/dev/null; }
+check_skin() {
+    local findings
+    findings=$(wine "$build/tools/skincheck/skincheck.exe" "$(skin_win)" 2>&1) && return 0
+    printf '%s\n' "$findings" | tr -d '\r'
+}
 ctl install
+[ -z "$skin" ] || { ctl skin "$(skin_win)"; check_skin; }
 ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
 [ -z "$button" ] || ctl tap-button "$button"
@@ -77,6 +105,7 @@ if [ -n "$menu" ]; then
     sleep 1
     ctl tap-button 'Menu Normal'
 fi
+[ -z "$app" ] || ctl start '\Windows\shell32.exe' --app "$app"
 if [ -n "$setup" ]; then
     sleep 1
     ctl start '\Program Files\Velkis\Tormalin.exe'
@@ -84,7 +113,30 @@ if [ -n "$setup" ]; then
     case "$setup" in timer) ctl sheet-page 1 ;; theme) ctl sheet-page 2 ;; esac
 fi
 
-if [ -n "$interactive" ]; then
+# One look at the skin's folder; on a change the copy is renewed, the bar reloads
+# and the checker speaks when it finds anything.
+watched=
+watch_once() {
+    local now
+    now=$(skin_signature)
+    if [ -n "$watched" ] && [ "$now" != "$watched" ]; then
+        ctl skin "$(skin_win)" && ctl reload && echo "reloaded $(basename "$skin") at $(date +%T)"
+        check_skin
+    fi
+    watched=$now
+}
+
+if [ -n "$watch" ]; then
+    watch_once
+    echo "Watching $(dirname "$skin") ($profile): every save reloads the bar. Ctrl-C stops."
+    ctl wait &
+    waiter=$!
+    while kill -0 "$waiter" 2>/dev/null && { [ -z "$interactive" ] || desktop_alive; }; do
+        sleep 0.2 &
+        wait $! || true
+        watch_once
+    done
+elif [ -n "$interactive" ]; then
     echo "The device screen ($profile) is open: tap it with the mouse. Close it or press Ctrl-C to stop."
     # The shell ends when the device screen is closed; if the screen's window is
     # killed instead, its desktop process goes. Either ends the run. Waiting in the
@@ -99,7 +151,7 @@ else
     sleep 2
     mkdir -p "$build/screenshots"
     case "$setup" in "") page= ;; order) page=-setup ;; *) page=-setup-$setup ;; esac
-    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}.png"
+    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${app:+-$app}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
     [ -z "$shared" ] || ctl stop

@@ -76,21 +76,24 @@ bool ImageMatches(const std::vector<COLORREF>& image, int width, int height, con
 
 } // namespace
 
-bool FindBarButton(const wchar_t* skinKey, POINT* centre)
+bool FindBarButton(const wchar_t* skinKey, POINT* centre, const wchar_t* section)
 {
     std::wstring config = DevicePath(std::wstring(kProgramDir) + L"\\config.ini");
     std::wstring skin = DevicePath(ReadSetting(config, L"Settings", L"Theme File"));
-    std::wstring name = ReadSetting(skin, L"Button Images", skinKey);
+    std::wstring name = ReadSetting(skin, section, skinKey);
     size_t slash = skin.find_last_of(L'\\');
     if (name.empty() || slash == std::wstring::npos)
         return false;
-    int width = 0, height = 0;
-    std::vector<COLORREF> image = ImagePixels(skin.substr(0, slash + 1) + name, &width, &height);
-    if (image.empty())
-        return false;
     bool hiRes = _wtoi(ReadSetting(skin, L"Skin Info", L"HiRes").c_str()) != 0;
     int scale = !hiRes && ScreenRect().right > 400 ? 2 : 1;
-    return FindImageOnBar(image, width, height, scale, centre);
+    return FindImageFileOnBar(skin.substr(0, slash + 1) + name, scale, centre);
+}
+
+bool FindImageFileOnBar(const std::wstring& path, int scale, POINT* centre)
+{
+    int width = 0, height = 0;
+    std::vector<COLORREF> image = ImagePixels(path, &width, &height);
+    return !image.empty() && FindImageOnBar(image, width, height, scale, centre);
 }
 
 bool FindImageOnBar(const std::vector<COLORREF>& image, int width, int height, int scale, POINT* centre)

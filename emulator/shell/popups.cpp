@@ -5,6 +5,7 @@
 // shown over another window of its own process stays black on the X display, while
 // the screen that the tests read shows it. A popup of another process does not.
 #include "emulator/shell/popups.h"
+#include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/window_class.h"
 #include "emulator/lib/clock_width.h"
@@ -93,11 +94,14 @@ bool IsVolumeBubble(HWND window)
 
 void OnStartMenuTap(int y)
 {
-    const int item = y / (20 * ShellScale());
-    if (item != 0)
-        return;
-    if (HWND today = FindWindowW(kTodayClass, kTodayTitle))
-        SetForegroundWindow(today);
+    switch (y / (20 * ShellScale())) {
+    case 0:
+        if (HWND today = FindWindowW(kTodayClass, kTodayTitle))
+            SetForegroundWindow(today);
+        break;
+    case 1: OpenShellApp(kProgramsApp); break;
+    case 2: OpenShellApp(kSettingsApp); break;
+    }
 }
 
 LRESULT CALLBACK PopupProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

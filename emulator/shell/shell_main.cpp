@@ -1,6 +1,7 @@
 // The handheld's shell process (shell32.exe): system taskbar, Today screen, start-up.
 #include "emulator/shell/popups.h"
 #include "emulator/shell/screen_power.h"
+#include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/startup_folder.h"
 #include "emulator/shell/tap_log.h"
@@ -62,6 +63,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
     if (DWORD shell = PopupHostFor())
         return emu::RunPopupHost(instance, shell);
+    const std::vector<std::wstring> args = emu::CommandLineArgs();
+    int appExit = 0;
+    if (args.size() == 2 && args[0] == emu::kAppArg && emu::RunShellApp(instance, args[1].c_str(), &appExit))
+        return appExit;
     ReadArguments();
     SetCurrentDirectoryW(emu::DeviceRoot().c_str());
     emu::EnsureDeviceState();

@@ -23,7 +23,7 @@ void PaintToday(HWND window)
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, 64);
     const DeviceState state = ReadDeviceState();
     wchar_t status[96];
-    StringCchPrintfW(status, 96, L"Battery %lu%%   %s", state.batteryPercent,
+    StringCchPrintfW(status, 96, L"Battery %lu%%%s   %s", state.batteryPercent, state.charging ? L" charging" : L"",
                      WorkingCellularLine(state.lines) ? L"Phone on" : L"No phone");
     const wchar_t* lines[] = {L"Today", date, status};
     for (int i = 0; i < 3; ++i) {

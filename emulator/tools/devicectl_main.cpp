@@ -8,12 +8,17 @@
 //   tap-button KEY     taps the bar's button that shows the skin image KEY
 //                      ("Volume Normal"), as the stylus would
 //   sheet-page N       shows page N (from 0) of the open setup sheet, as a tap on its tab
+//   skin FILE          copies the skin's folder onto the device and makes it the theme
+//   reload             makes the running bar reload, as the setup program's OK does
+//   find-image BMP [SCALE]  prints where the bar shows that bitmap (drawn at
+//                      SCALE, 1 by default); status 1 when it does not
 //   stop               ends every device program
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_install.h"
 #include "emulator/lib/device_paths.h"
 #include "emulator/lib/device_processes.h"
 #include "emulator/lib/device_registry.h"
+#include "emulator/lib/run_skin.h"
 #include "emulator/protocol.h"
 #include "platform/device_reset.h"
 #include <cstdio>
@@ -134,6 +139,25 @@ int SheetPage(int argc, wchar_t** argv)
     return 0;
 }
 
+int Skin(int argc, wchar_t** argv)
+{
+    std::wstring error;
+    if (argc < 3 || !emu::InstallRunSkin(argv[2], &error)) {
+        std::fwprintf(stderr, L"devicectl skin: %ls\n", error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
+int FindImage(int argc, wchar_t** argv)
+{
+    POINT centre;
+    if (argc < 3 || !emu::FindImageFileOnBar(argv[2], argc > 3 ? _wtoi(argv[3]) : 1, &centre))
+        return 1;
+    std::wprintf(L"%ld %ld\n", centre.x, centre.y);
+    return 0;
+}
+
 int wmain(int argc, wchar_t** argv)
 {
     const std::wstring command = argc > 1 ? argv[1] : L"";
@@ -145,7 +169,10 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"metrics") return Metrics();
     if (command == L"tap-button") return TapButton(argc, argv);
     if (command == L"sheet-page") return SheetPage(argc, argv);
+    if (command == L"skin") return Skin(argc, argv);
+    if (command == L"reload") return emu::ReloadRunningBar(5000) ? 0 : 1;
+    if (command == L"find-image") return FindImage(argc, argv);
     if (command == L"stop") return emu::TerminateDeviceProcesses(5000) >= 0 ? 0 : 1;
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|stop\n");
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|skin FILE|reload|find-image BMP [SCALE]|stop\n");
     return 2;
 }

@@ -156,6 +156,7 @@ bool StorageCardState::operator==(const StorageCardState& o) const
 bool DeviceState::operator==(const DeviceState& o) const
 {
     return lines == o.lines && connection == o.connection && batteryPercent == o.batteryPercent
+        && charging == o.charging
         && memoryTotal == o.memoryTotal && memoryFree == o.memoryFree && storageTotal == o.storageTotal
         && storageFree == o.storageFree && waveVolume == o.waveVolume && platformMajor == o.platformMajor
         && displayPowerEscape == o.displayPowerEscape
@@ -181,6 +182,7 @@ DeviceState ReadDeviceState()
     ReadLines(key, state.lines);
     ReadEnum(key, device_value::Connection, state.connection);
     ReadNumber(key, device_value::BatteryPercent, state.batteryPercent);
+    ReadNumber(key, device_value::Charging, state.charging);
     ReadNumber(key, device_value::MemoryTotal, state.memoryTotal);
     ReadNumber(key, device_value::MemoryFree, state.memoryFree);
     ReadNumber(key, device_value::StorageTotal, state.storageTotal);
@@ -227,6 +229,7 @@ bool WriteDeviceState(const DeviceState& state)
     const HKEY key = opened.get();
     bool ok = WriteDword(key, device_value::Connection, static_cast<DWORD>(state.connection))
         && WriteDword(key, device_value::BatteryPercent, state.batteryPercent)
+        && WriteDword(key, device_value::Charging, state.charging)
         && WriteQword(key, device_value::MemoryTotal, state.memoryTotal)
         && WriteQword(key, device_value::MemoryFree, state.memoryFree)
         && WriteQword(key, device_value::StorageTotal, state.storageTotal)

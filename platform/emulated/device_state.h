@@ -34,6 +34,7 @@ constexpr const wchar_t kDeviceLinesSubKey[] = L"Lines";
 namespace device_value {
 constexpr const wchar_t Connection[] = L"Connection";              // ConnectionAnswer
 constexpr const wchar_t BatteryPercent[] = L"BatteryPercent";      // 0..100, 255 unknown
+constexpr const wchar_t Charging[] = L"Charging";                  // 1 on external power
 constexpr const wchar_t MemoryTotal[] = L"MemoryTotal";            // QWORD bytes
 constexpr const wchar_t MemoryFree[] = L"MemoryFree";              // QWORD bytes
 constexpr const wchar_t StorageTotal[] = L"StorageTotal";          // QWORD bytes
@@ -81,6 +82,7 @@ struct DeviceState {
     std::vector<TelephonyLineState> lines{{kCellularLineName, 0xC000, LineStep::None}};
     ConnectionAnswer connection = ConnectionAnswer::NotConnected;
     DWORD batteryPercent = 80;
+    DWORD charging = 0;
     ULONGLONG memoryTotal = 64ull << 20;
     ULONGLONG memoryFree = 28ull << 20;
     ULONGLONG storageTotal = 128ull << 20;

@@ -1,0 +1,160 @@
+// The start menu's Programs list and Settings panel, tapped as a person would, seen through the bar.
+#include <gtest/gtest.h>
+#include "tests/e2e/bar_menu_kit.h"
+#include "tests/kit/device.h"
+#include "emulator/lib/bar_button_finder.h"
+#include "emulator/lib/device_panel_rows.h"
+#include "emulator/lib/sample_programs.h"
+#include "emulator/protocol.h"
+#include <string>
+
+using kit::Device;
+using namespace bartest;
+
+namespace {
+
+// Taps the bar's start button, then the start menu's item (0 Today, 1 Programs,
+// 2 Settings), and waits for the shell application's window.
+HWND OpenFromStartMenu(Device& device, HWND bar, int item, const wchar_t* cls)
+{
+    const int s = device.Scale();
+    device.Tap(bar, 10 * s, 13 * s);
+    HWND menu = device.WaitForShownWindow(emu::kStartMenuClass, emu::kStartMenuTitle, 3000);
+    if (!menu)
+        return nullptr;
+    const LPARAM at = MAKELPARAM(20 * s, (20 * item + 10) * s);
+    PostMessageW(menu, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(menu, WM_LBUTTONUP, 0, at);
+    HWND window = device.WaitForShownWindow(cls, nullptr, 5000);
+    return window && device.Settle(window) ? window : nullptr;
+}
+
+void TapCentre(Device& device, HWND window, const RECT& r)
+{
+    device.Tap(window, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// Taps the panel's button for action (index: which card) on the page shown.
+bool TapPanel(Device& device, HWND panel, emu::PanelPage page, emu::PanelAction action, int index = 0)
+{
+    RECT client;
+    GetClientRect(panel, &client);
+    const emu::PanelGeometry g = emu::PanelGeometryFor(device.Scale());
+    const std::vector<emu::PanelRow> rows = emu::PanelRows(page, ReadDeviceState());
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (size_t b = 0; b < rows[i].buttons.size(); ++b)
+            if (rows[i].buttons[b].action == action && rows[i].buttons[b].index == index) {
+                TapCentre(device, panel, g.ButtonRect(rows[i], static_cast<int>(i), b, client.right));
+                return true;
+            }
+    return false;
+}
+
+// The battery popup as the screen shows it: its size and its pixels once painted.
+struct PopupPicture {
+    SIZE size{};
+    std::vector<COLORREF> pixels;
+};
+
+PopupPicture BatteryPopupPicture(BarDevice& b)
+{
+    PopupPicture picture;
+    b.device.Tap(b.bar, b.right - kBatteryWidth * b.s / 2, 13 * b.s);
+    HWND popup = b.device.WaitForWindow(L"#32770", L"Battery/Memory");
+    if (!popup || !Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
+        return picture;
+    // Painted once the memory line's usage bar is filled.
+    POINT origin{0, 0};
+    ClientToScreen(popup, &origin);
+    if (!Near(WaitForPixel(b.device, origin.x + 7 * b.s, origin.y + 58 * b.s, RGB(38, 245, 38)), RGB(38, 245, 38)))
+        return picture;
+    RECT r;
+    GetWindowRect(popup, &r);
+    picture.size = {r.right - r.left, r.bottom - r.top};
+    picture.pixels = b.device.ReadScreen(r);
+    b.device.Tap(b.bar, 40 * b.s, 13 * b.s);   // a tap on the bar closes it
+    b.device.WaitForNoWindow(L"#32770", L"Battery/Memory");
+    return picture;
+}
+
+} // namespace
+
+TEST(ShellApps, ProgramsStartsTheChosenSampleAndTheBarMenuListsIt)
+{
+    BarDevice b("0000010");
+    ASSERT_TRUE(b.bar);
+    HWND programs = OpenFromStartMenu(b.device, b.bar, 1, emu::kProgramsClass);
+    ASSERT_TRUE(programs);
+    RECT client;
+    GetClientRect(programs, &client);
+    int calendarRow = -1;
+    for (size_t i = 0; i < emu::SamplePrograms().size(); ++i)
+        if (emu::SamplePrograms()[i].window.title == L"Calendar")
+            calendarRow = static_cast<int>(i);
+    ASSERT_GE(calendarRow, 0);
+    TapCentre(b.device, programs, emu::SampleProgramRowRect(calendarRow, client.right, b.s));
+    HWND calendar = b.device.WaitForWindow(L"CalendarClass", L"Calendar");
+    ASSERT_TRUE(calendar);
+    ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == calendar; }, 3000));
+
+    // Two tasks: Calendar, newest and in front, above the Programs list.
+    OpenMenu menu = OpenBarMenu(b, 2);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, 0, menu.frame.right - 5 * b.s);   // its close mark
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(calendar); }, 5000));
+    EXPECT_TRUE(IsWindow(programs));
+}
+
+TEST(ShellApps, SettingsBatteryAndCardsShowInTheBatteryPopup)
+{
+    kit::DeviceOptions options = OptionsWithPhone(false);
+    options.state.batteryPercent = 80;
+    options.state.cards = {{L"Storage Card", 512ull << 20, 300ull << 20}};
+    BarDevice b(options, kFullOrder, "0001000");
+    ASSERT_TRUE(b.bar);
+    HWND panel = OpenFromStartMenu(b.device, b.bar, 2, emu::kSettingsClass);
+    ASSERT_TRUE(panel);
+    const PopupPicture before = BatteryPopupPicture(b);
+    ASSERT_FALSE(before.pixels.empty());
+
+    ASSERT_TRUE(TapPanel(b.device, panel, emu::PanelPage::Power, emu::PanelAction::BatteryDown));
+    EXPECT_EQ(ReadDeviceState().batteryPercent, 70u);
+    const PopupPicture lower = BatteryPopupPicture(b);
+    EXPECT_NE(lower.pixels, before.pixels) << "the battery line follows the device";
+    ASSERT_TRUE(TapPanel(b.device, panel, emu::PanelPage::Power, emu::PanelAction::BatteryUp));
+    EXPECT_EQ(BatteryPopupPicture(b).pixels, before.pixels) << "only the battery changed, and back";
+
+    ASSERT_TRUE(TapPanel(b.device, panel, emu::PanelPage::Power, emu::PanelAction::RemoveCard, 0));
+    const PopupPicture noCard = BatteryPopupPicture(b);
+    EXPECT_EQ(noCard.size.cy, before.size.cy - 30 * b.s) << "the card's line is gone";
+}
+
+TEST(ShellApps, SettingsSignalLevelsChangeTheBarsSignalImage)
+{
+    kit::DeviceOptions options;   // a phone at level 3, the default skin
+    options.state.lines = {{kCellularLineName, 0xC000, LineStep::None}};
+    Device d(options);
+    ASSERT_TRUE(d.Ready());
+    HWND bar = d.StartBar();
+    ASSERT_TRUE(bar);
+    HWND panel = OpenFromStartMenu(d, bar, 2, emu::kSettingsClass);
+    ASSERT_TRUE(panel);
+    RECT client;
+    GetClientRect(panel, &client);
+    TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
+
+    auto shows = [&](int level) {
+        const std::wstring key = L"Signal" + std::to_wstring(level) + L" Normal";
+        POINT at;
+        // The bar reads the line at its five-second refresh.
+        return Device::WaitUntil([&] { return emu::FindBarButton(key.c_str(), &at, L"Signal Images"); }, 8000);
+    };
+    EXPECT_TRUE(shows(3));
+    for (int level = 2; level >= 0; --level) {
+        ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::SignalDown));
+        EXPECT_TRUE(shows(level)) << level;
+    }
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::SignalUp));
+    EXPECT_TRUE(shows(4));
+}
