@@ -30,18 +30,29 @@ bool IniRemoveFile(const wchar_t* path)
     return _wremove(path) == 0;
 }
 
+// How often this thread holds the lock: taking it again costs no call to the system.
+static thread_local int t_lockDepth = 0;
+
 bool IniLockFiles()
 {
+    if (t_lockDepth > 0) {
+        ++t_lockDepth;
+        return true;
+    }
     HANDLE mutex = FilesMutex();
-    if (!mutex)
-        return true;   // no lock object to be had: the files are used as they always were
+    // No lock object to be had: the files are used as they always were.
     // An abandoned lock is ours: its holder died, and the files are as it left them.
-    const DWORD waited = WaitForSingleObject(mutex, kLockWaitMs);
-    return waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    const DWORD waited = mutex ? WaitForSingleObject(mutex, kLockWaitMs) : WAIT_OBJECT_0;
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+        return false;
+    t_lockDepth = 1;
+    return true;
 }
 
 void IniUnlockFiles()
 {
-    if (HANDLE mutex = FilesMutex())
-        ReleaseMutex(mutex);
+    if (t_lockDepth > 0 && --t_lockDepth == 0) {
+        if (HANDLE mutex = FilesMutex())
+            ReleaseMutex(mutex);
+    }
 }
