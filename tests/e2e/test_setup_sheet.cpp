@@ -88,6 +88,18 @@ void PrepareFiles(Device& device)
     ASSERT_TRUE(device.WriteFile(skin, text));
 }
 
+// Starts the setup program, checks "Start with System" and gives OK; false when a page was missing.
+bool OkWithStartUp(Device& device, SetupRun* setup)
+{
+    *setup = StartSetup(device);
+    HWND page = setup->sheet ? WaitForPage(setup->sheet, kStartWithSystem) : nullptr;
+    if (!page)
+        return false;
+    SendMessageW(GetDlgItem(page, kStartWithSystem), BM_CLICK, 0, 0);
+    PressOk(device, setup->sheet);
+    return true;
+}
+
 void RunOkPath(bool childOfTaskbar, int expectedMessages)
 {
     Device device;
@@ -99,12 +111,8 @@ void RunOkPath(bool childOfTaskbar, int expectedMessages)
     HWND listener = CreateStandIn(L"SetupTestListener", nullptr);
     ASSERT_TRUE(standIn && listener);
 
-    SetupRun setup = StartSetup(device);
-    ASSERT_TRUE(setup.sheet);
-    HWND page = WaitForPage(setup.sheet, kStartWithSystem);
-    ASSERT_TRUE(page);
-    SendMessageW(GetDlgItem(page, kStartWithSystem), BM_CLICK, 0, 0);
-    PressOk(device, setup.sheet);
+    SetupRun setup;
+    ASSERT_TRUE(OkWithStartUp(device, &setup));
     EXPECT_TRUE(WaitPumping(setup.process.handle, 10000));
 
     EXPECT_TRUE(FilesWritten(device));
@@ -185,12 +193,8 @@ TEST(SetupSheet, ABarThatDoesNotAnswerCannotKeepTheSheetOpen)
     // This thread answers nothing until the setup program has ended: a hung bar.
     HWND standIn = CreateStandIn(L"VelkisClass", device.Taskbar());
     ASSERT_TRUE(standIn);
-    SetupRun setup = StartSetup(device);
-    ASSERT_TRUE(setup.sheet);
-    HWND page = WaitForPage(setup.sheet, kStartWithSystem);
-    ASSERT_TRUE(page);
-    SendMessageW(GetDlgItem(page, kStartWithSystem), BM_CLICK, 0, 0);
-    PressOk(device, setup.sheet);
+    SetupRun setup;
+    ASSERT_TRUE(OkWithStartUp(device, &setup));
     // The update waits 5 s at most, the broadcast after it 2 s per program.
     EXPECT_TRUE(WaitSetupEnd(device, setup, 15000));
     EXPECT_TRUE(FilesWritten(device));
