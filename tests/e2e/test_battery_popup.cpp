@@ -36,6 +36,14 @@ HWND OpenBattery(BarDevice& b)
     return popup;
 }
 
+// The popup's client origin on the screen.
+POINT OriginOf(HWND popup)
+{
+    POINT origin{0, 0};
+    ClientToScreen(popup, &origin);
+    return origin;
+}
+
 } // namespace
 
 TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCardsWithItsUsageBars)
@@ -131,8 +139,7 @@ TEST(BatteryPopup, FullBarsFillTheInsideOfTheirFrameAndEmptyOnesNothing)
     HWND popup = OpenBattery(b);
     ASSERT_TRUE(popup);
     const int s = b.s;
-    POINT origin{0, 0};
-    ClientToScreen(popup, &origin);
+    const POINT origin = OriginOf(popup);
     auto at = [&](int x, int y) { return b.device.Pixel(origin.x + x, origin.y + y); };
     // The memory bar's one-pixel frame: columns 5 and 195, rows 52 and 63 (times the scale).
     const int left = 5 * s, right = 195 * s, top = 52 * s, bottom = 63 * s, middle = 58 * s;
@@ -184,8 +191,7 @@ TEST(BatteryPopup, ALongCardNameStopsBeforeItsValue)
     HWND popup = OpenBattery(b);
     ASSERT_TRUE(popup);
     const int s = b.s;
-    POINT origin{0, 0};
-    ClientToScreen(popup, &origin);
+    const POINT origin = OriginOf(popup);
     ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 20 * s, origin.y + 118 * s, kUsageFill), kUsageFill));
     // Both cards show the same value; the short name's line tells where it starts.
     const int width = kBatteryPopupWidth * s;

@@ -267,23 +267,20 @@ TEST(VolumePopup, OnWhileOnKeepsTheVolumeAndKeyAndScreenSoundsComeBackAfterMutin
     EXPECT_EQ(SoundDword(kVolumeKey, L"Volume"), 0xccccccccu);
 
     // Vibrate, then Off while muted: the backup of the sounds keeps what they were.
-    v.Open();
-    ASSERT_TRUE(v.popup);
-    v.Choose(kVibrate);
-    ASSERT_TRUE(v.Close());
+    auto reopenAndCloseWith = [&](int id) {
+        v.Open();
+        ASSERT_TRUE(v.popup);
+        v.Choose(id);
+        ASSERT_TRUE(v.Close());
+    };
+    reopenAndCloseWith(kVibrate);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Key"), 0u);
-    v.Open();
-    ASSERT_TRUE(v.popup);
-    v.Choose(kOff);
-    ASSERT_TRUE(v.Close());
+    reopenAndCloseWith(kOff);
     EXPECT_EQ(SoundDword(kUnmutedKey, L"Key"), 2u);
     EXPECT_EQ(SoundDword(kUnmutedKey, L"Screen"), 2u);
 
     // On brings key clicks, screen taps and the volume back.
-    v.Open();
-    ASSERT_TRUE(v.popup);
-    v.Choose(kOn);
-    ASSERT_TRUE(v.Close());
+    reopenAndCloseWith(kOn);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Key"), 2u);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Screen"), 2u);
     EXPECT_EQ(SoundDword(kVolumeKey, L"Mute"), 7u);
