@@ -3,7 +3,6 @@
 #include "tests/e2e/bar_test_skin.h"
 #include "tests/kit/device.h"
 #include <algorithm>
-#include <cwchar>
 
 using kit::Device;
 using namespace bartest;
@@ -154,68 +153,43 @@ TEST(BatteryPopup, FullBarsFillTheInsideOfTheirFrameAndEmptyOnesNothing)
     EXPECT_TRUE(Near(at(100 * s, 83 * s), kBatteryPopup));
 }
 
-TEST(BatteryPopup, ThirtyCardsStayOnTheScreenTheFirstShownInOrder)
+TEST(BatteryPopup, ThirtyCardsStayOnTheScreenAndALongNameStopsBeforeItsValue)
 {
+    // All full, so each card shown has a filled bar; the second card's name is 120
+    // long. The device lists cards by name.
     kit::DeviceOptions options = TwoCards();
-    options.state.cards.clear();
-    for (int i = 1; i <= 30; ++i) {
-        wchar_t name[16];
-        swprintf(name, 16, L"Card%02d", i);
-        options.state.cards.push_back({name, 64ull << 20, 0});   // full: each shown card's bar is filled
-    }
-    BarDevice b(options, kFullOrder, kBatteryOnly);
-    ASSERT_TRUE(b.bar);
-    HWND popup = OpenBattery(b);
-    ASSERT_TRUE(popup);
-    const int s = b.s;
-    RECT r;
-    GetWindowRect(popup, &r);
-    const int height = r.bottom - r.top;
-    EXPECT_LE(r.bottom, b.device.Screen().cy);
-    EXPECT_GT(r.bottom + 30 * s, b.device.Screen().cy) << "no card left out that would have fitted";
-    ASSERT_EQ((height - 105 * s) % (30 * s), 0) << height;
-    const int shown = (height - 105 * s) / (30 * s);
-    ASSERT_GT(shown, 0);
-    // The last card shown has its bar, filled, on its line pair.
-    const int barMiddle = 95 * s + 30 * s * (shown - 1) + 15 * s + 8 * s;
-    EXPECT_TRUE(Near(WaitForPixel(b.device, r.left + 100 * s, r.top + barMiddle, kUsageFill), kUsageFill));
-}
-
-TEST(BatteryPopup, ALongCardNameStopsBeforeItsValue)
-{
-    kit::DeviceOptions options = TwoCards();
-    options.state.cards = {{L"SD", 1024ull << 20, 512ull << 20},
-                           {std::wstring(120, L'W'), 1024ull << 20, 512ull << 20}};
+    options.state.cards = {{L"Card01", 64ull << 20, 0}, {L"Card02" + std::wstring(114, L'W'), 64ull << 20, 0}};
+    for (int i = 3; i <= 30; ++i)
+        options.state.cards.push_back({(i < 10 ? L"Card0" : L"Card") + std::to_wstring(i), 64ull << 20, 0});
     BarDevice b(options, kFullOrder, kBatteryOnly);
     ASSERT_TRUE(b.bar);
     HWND popup = OpenBattery(b);
     ASSERT_TRUE(popup);
     const int s = b.s;
     const POINT origin = OriginOf(popup);
-    ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 20 * s, origin.y + 118 * s, kUsageFill), kUsageFill));
-    // Both cards show the same value; the short name's line tells where it starts.
+    RECT r;
+    GetWindowRect(popup, &r);
+    EXPECT_LE(r.bottom, b.device.Screen().cy);
+    EXPECT_GT(r.bottom + 30 * s, b.device.Screen().cy) << "no card left out that would have fitted";
+    const int shown = (r.bottom - r.top - 105 * s) / (30 * s);
+    ASSERT_GT(shown, 1);
+    // The last card shown has its bar on its line pair.
+    EXPECT_TRUE(Near(WaitForPixel(b.device, origin.x + 20 * s, origin.y + (118 + 30 * (shown - 1)) * s, kUsageFill), kUsageFill));
+
+    // The two first cards show the same value; the short name's line tells where it starts.
     const int width = kBatteryPopupWidth * s;
-    const RECT shortLine{origin.x, origin.y + 95 * s, origin.x + width, origin.y + 110 * s};
-    const RECT longLine{origin.x, origin.y + 125 * s, origin.x + width, origin.y + 140 * s};
-    std::vector<COLORREF> shortPixels = b.device.ReadScreen(shortLine);
-    std::vector<COLORREF> longPixels = b.device.ReadScreen(longLine);
-    const int rows = 15 * s;
+    std::vector<COLORREF> shortLine = b.device.ReadScreen({origin.x, origin.y + 95 * s, origin.x + width, origin.y + 110 * s});
+    std::vector<COLORREF> longLine = b.device.ReadScreen({origin.x, origin.y + 125 * s, origin.x + width, origin.y + 140 * s});
     int valueLeft = width;
-    for (int y = 0; y < rows; ++y)
-        for (int x = 40 * s; x < 150 * s; ++x)
-            if (!Near(shortPixels[y * width + x], kBatteryPopup))
-                valueLeft = std::min(valueLeft, x);
+    for (size_t i = 0; i < shortLine.size(); ++i)
+        if (static_cast<int>(i) % width >= 40 * s && !Near(shortLine[i], kBatteryPopup))
+            valueLeft = std::min(valueLeft, static_cast<int>(i) % width);
     ASSERT_LT(valueLeft, 150 * s);
-    int differing = 0;
-    int nameInk = 0;
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const size_t i = static_cast<size_t>(y * width + x);
-            if (x >= valueLeft && shortPixels[i] != longPixels[i])
-                ++differing;
-            if (x < valueLeft - 20 * s && !Near(longPixels[i], kBatteryPopup))
-                ++nameInk;
-        }
+    int differing = 0, nameInk = 0;
+    for (size_t i = 0; i < longLine.size(); ++i) {
+        const int x = static_cast<int>(i) % width;
+        differing += x >= valueLeft && shortLine[i] != longLine[i];
+        nameInk += x < valueLeft - 20 * s && !Near(longLine[i], kBatteryPopup);
     }
     EXPECT_EQ(differing, 0) << "the long name runs into the value's column";
     EXPECT_GT(nameInk, 0) << "the long name is drawn, cut";
