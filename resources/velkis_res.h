@@ -19,3 +19,13 @@
 #define IDI_RESTART          125
 #define IDI_SHUT_DOWN        126
 #define IDI_OPTIONS          127
+
+// Commands of the bar menu; the running applications' rows take ID_FIRST_TASK + row.
+#define ID_TURN_OFF_SCREEN        40001
+#define ID_SHUT_DOWN              40002
+#define ID_RESTART                40003
+#define ID_EXIT_BAR               40021
+#define ID_CLOSE_ALL              40022
+#define ID_CLOSE_ALL_EXCEPT_ACTIVE 40023
+#define ID_OPTIONS                40024
+#define ID_FIRST_TASK             40101

@@ -47,7 +47,7 @@ bool Kept(const CloseTarget& target, const TaskWindowKey& window)
 {
     switch (target.mode) {
     case CloseMode::One:
-        return KeptForClosingOne(window, {target.rowWindow, target.rowProcess, target.rowTitle, target.rowClass});
+        return ClosesWithRow(window, {target.rowWindow, target.rowProcess, target.rowTitle, target.rowClass});
     case CloseMode::AllExceptActive:
         return window.window != target.spared;
     case CloseMode::All:
@@ -114,7 +114,7 @@ void SendKey(BYTE key, DWORD flags)
 
 } // namespace
 
-bool KeptForClosingOne(const TaskWindowKey& window, const TaskWindowKey& row)
+bool ClosesWithRow(const TaskWindowKey& window, const TaskWindowKey& row)
 {
     if (wcscmp(window.title, row.title) != 0)
         return false;

@@ -27,7 +27,7 @@ struct TaskWindowKey {
 // Whether a task window is closed in mode One for the row: its own window, or a
 // window of the same title and another class in the row's process (its dialogs).
 // Another program's window is never taken for the row's, whatever its title.
-bool KeptForClosingOne(const TaskWindowKey& window, const TaskWindowKey& row);
+bool ClosesWithRow(const TaskWindowKey& window, const TaskWindowKey& row);
 
 // Whether a kept window goes into the pass list of pass (even passes: dialogs only).
 bool InPassList(int pass, bool dialog);

@@ -2,9 +2,10 @@
 #pragma once
 #include <windows.h>
 #include "bar/actions/task_window.h"
+#include "resources/velkis_res.h"
 
 constexpr int kTaskTableRows = 25;
-constexpr UINT kFirstTaskCommand = 40101;   // the command of row i is kFirstTaskCommand + i
+constexpr UINT kFirstTaskCommand = ID_FIRST_TASK;   // the command of row i is kFirstTaskCommand + i
 
 struct TaskEntry {
     BOOL shellOwned;

@@ -13,8 +13,6 @@
 #include "bar/status/indicators.h"
 #include "platform/regional_settings.h"
 
-bool settingsLoaded = false;
-
 namespace {
 
 // A hand-written Order may leave a button out of the table altogether.
@@ -29,7 +27,6 @@ bool IsShown(int id)
 void LoadAppearance()
 {
     HCURSOR previousCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    settingsLoaded = false;
     // The setup program may have changed the clock's pattern since the last load.
     AdoptTimeSettings();
 
@@ -41,7 +38,6 @@ void LoadAppearance()
     LoadSkinFonts(skin);
     ApplyOrder(buttons, PhoneEdition);
     TakeImageSizes(buttons, signal, PhoneEdition);
-    settingsLoaded = true;
     ApplySkinScale(skin, ScaleFactor);
     ApplyVisibility(buttons);
     InstallButtons(buttons, signal);

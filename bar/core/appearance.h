@@ -8,6 +8,3 @@ void LoadAppearance();
 
 // Deletes what the last load created and the bar menu; safe when nothing is loaded.
 void ReleaseAppearance();
-
-// Whether the last load ran to its end. Written by LoadAppearance only.
-extern bool settingsLoaded;

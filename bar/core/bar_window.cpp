@@ -16,13 +16,10 @@
 #include "bar/actions/menu_tap.h"
 #include "bar/status/indicators.h"
 
-UINT foregroundTimerPeriod = 0;
-
 namespace {
 
 void StartTimers(HWND window, UINT foregroundPeriod)
 {
-    foregroundTimerPeriod = foregroundPeriod;
     SetTimer(window, TIMER_FOREGROUND, foregroundPeriod, nullptr);
     SetTimer(window, TIMER_STATUS, kStatusPeriod, nullptr);
 }

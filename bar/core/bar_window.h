@@ -8,7 +8,3 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 // timers on at the after-reload periods.
 void ReloadAppearance(HWND window);
 
-// The period TIMER_FOREGROUND runs at: kForegroundPeriodFirst from creation,
-// kForegroundPeriod after the first reload. Written by the timers' start only.
-extern UINT foregroundTimerPeriod;
-

@@ -28,7 +28,7 @@ void PlaceBatteryPopup(HWND dialog, int width)
 {
     RECT window;
     GetWindowRect(dialog, &window);
-    const int y = 26 * ScaleFactor;
+    const int y = kBarHeight * ScaleFactor;
     const int room = GetSystemMetrics(SM_CYSCREEN) - y;
     const std::vector<std::wstring> cards = CardsThatFit(window.top, ScaleFactor, StorageCardFolders(), room);
     shownCards = cards.size();

