@@ -1,5 +1,6 @@
 // The open-file dialog of "Add Theme".
 #include "setup/skin_file_dialog.h"
+#include "platform/common_dialogs.h"
 #include "platform/scoped_win.h"
 #include <commdlg.h>
 
@@ -34,7 +35,7 @@ std::wstring ChooseSkinFile(HWND owner)
         chosen = providerDialog(&request);
     } else {
         request.Flags = kSystemDialogFlags;
-        chosen = GetOpenFileNameW(&request);
+        chosen = GetDeviceOpenFileName(&request);
     }
     file[kFileCapacity - 1] = L'\0';
     return chosen ? std::wstring(file) : std::wstring();

@@ -2,6 +2,7 @@
 #include "setup/timer_page.h"
 #include "setup/timer_rules.h"
 #include "common/ini.h"
+#include "platform/common_dialogs.h"
 #include "platform/regional_settings.h"
 #include "platform/scoped_win.h"
 #include "resources/tormalin_res.h"
@@ -180,7 +181,7 @@ void CSetTime::ChooseTextColor()
     dialog.rgbResult = color_;
     dialog.lpCustColors = g_customColors;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN;
-    if (ChooseColorW(&dialog))
+    if (ChooseDeviceColor(&dialog))
         SetColor(dialog.rgbResult);
 }
 

@@ -13,7 +13,7 @@
 //      (see platform/wave_volume.h). Its implementation answers from this state when
 //      the key exists (ReadDeviceDword and friends return false when it does not)
 //      and otherwise from the real desktop call.
-//   3. A service that the handheld provides as a DLL (tapi32.dll, cellcore.dll,
+//   3. A service that the handheld provides as a DLL (tapi32.dll, cellcore.dll, commdlg.dll,
 //      note_prj.dll) is called by the programs as on the handheld; the emulator
 //      builds a stand-in with add_device_dll() in emulator/dlls/, which the device
 //      installation copies into \Windows and the harness makes Wine prefer. The

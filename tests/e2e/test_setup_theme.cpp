@@ -1,4 +1,4 @@
-// The My Theme page on the device: the folder scan, added skins, the provider and the system dialog.
+// The My Theme page on the device: the folder scan, added skins, the provider and the device's file chooser.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -46,21 +46,6 @@ HWND OpenThemePage(Device& device, SetupRun* setup)
         return nullptr;
     SendMessageW(setup->sheet, PSM_SETCURSEL, 2, 0);
     return WaitForPage(setup->sheet, kAddTheme);
-}
-
-// The edit field inside a (possibly nested) combo box.
-HWND FindEdit(HWND box)
-{
-    HWND edit = nullptr;
-    if (box)
-        EnumChildWindows(box, [](HWND child, LPARAM found) -> BOOL {
-            wchar_t cls[16];
-            if (!GetClassNameW(child, cls, 16) || lstrcmpW(cls, L"Edit") != 0)
-                return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&edit));
-    return edit;
 }
 
 void Click(HWND page, int id)
@@ -203,7 +188,7 @@ TEST(SetupTheme, TheEleventhSkinIsRefusedWithItsMessage)
     EXPECT_TRUE(ExitSetup(device, setup));
 }
 
-TEST(SetupTheme, WithoutTheProviderTheSystemDialogAddsTheChosenSkin)
+TEST(SetupTheme, WithoutTheProviderTheDevicesFileChooserAddsTheChosenSkin)
 {
     Device device;
     ASSERT_TRUE(ReadyWithTestSkin(device, kOrder, "11111111"));
@@ -219,10 +204,21 @@ TEST(SetupTheme, WithoutTheProviderTheSystemDialogAddsTheChosenSkin)
                IsWindowVisible(dialog);
     }, 5000);
     ASSERT_TRUE(dialog);
-    HWND edit = FindEdit(GetDlgItem(dialog, 0x47C));   // the file name box
-    ASSERT_TRUE(edit);
-    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"D:\\Skins\\picked.skin"));
-    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    RECT r{};
+    GetWindowRect(dialog, &r);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= device.Screen().cx && r.bottom <= device.Screen().cy);
+    // The chooser starts at the root (there is no \My Document): a folder, then the skin, each chosen with OK.
+    HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
+    for (const wchar_t* row : {L"[Skins]", L"picked.skin"}) {
+        LRESULT index = LB_ERR;
+        Device::WaitUntil([&] {
+            index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(row));
+            return index != LB_ERR;
+        }, 3000);
+        ASSERT_NE(index, LB_ERR) << kit::Narrow(row);
+        SendMessageW(list, LB_SETCURSEL, index, 0);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    }
     EXPECT_TRUE(Device::WaitUntil([&] { return Rows(GetDlgItem(page, kList)).size() == rows + 1; }, 5000));
     EXPECT_EQ(Rows(GetDlgItem(page, kList)).back(), L"Picked");
     EXPECT_TRUE(ExitSetup(device, setup));

@@ -138,6 +138,12 @@ const SetupState kSetupStates[] = {
          return WaitForSetupWindow(s, L"#32770");
      },
      [](const setuptest::SetupRun&, HWND dialog) { Post(dialog, WM_COMMAND, IDCANCEL); }},
+    {L"file-chooser",
+     [](Device&, const setuptest::SetupRun& s) {
+         Post(ShowPage(s, 2, setuptest::kAddTheme), WM_COMMAND, MAKEWPARAM(setuptest::kAddTheme, BN_CLICKED));
+         return WaitForSetupWindow(s, L"#32770");
+     },
+     [](const setuptest::SetupRun&, HWND dialog) { Post(dialog, WM_COMMAND, IDCANCEL); }},
 };
 
 } // namespace

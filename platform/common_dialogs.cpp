@@ -1,0 +1,43 @@
+// The device's common dialogs, bound by name once per process, or the desktop's.
+#include "platform/common_dialogs.h"
+
+namespace {
+
+using ChooseColorProc = BOOL(WINAPI*)(CHOOSECOLORW*);
+using OpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEW*);
+
+struct CommonDialogs {
+    ChooseColorProc chooseColor = ChooseColorW;
+    OpenFileNameProc openFileName = GetOpenFileNameW;
+};
+
+// The library stays loaded for the process's life, as a system library does.
+const CommonDialogs& Dialogs()
+{
+    static const CommonDialogs dialogs = [] {
+        CommonDialogs d;
+        HMODULE library = LoadLibraryW(kCommonDialogLibrary);
+        if (!library)
+            return d;
+        if (auto colour = reinterpret_cast<ChooseColorProc>(
+                reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorW"))))
+            d.chooseColor = colour;
+        if (auto file = reinterpret_cast<OpenFileNameProc>(
+                reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameW"))))
+            d.openFileName = file;
+        return d;
+    }();
+    return dialogs;
+}
+
+} // namespace
+
+BOOL ChooseDeviceColor(CHOOSECOLORW* request)
+{
+    return Dialogs().chooseColor(request);
+}
+
+BOOL GetDeviceOpenFileName(OPENFILENAMEW* request)
+{
+    return Dialogs().openFileName(request);
+}

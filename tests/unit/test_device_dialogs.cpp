@@ -1,0 +1,61 @@
+// The device's colour and file choosers fit every screen the device comes with.
+#include <gtest/gtest.h>
+#include "emulator/lib/colour_chooser_layout.h"
+#include "emulator/lib/file_chooser_logic.h"
+
+namespace {
+
+struct Screen {
+    int width, height, scale;
+};
+
+// The four screens; the client area loses the taskbar (26) and a caption with frame (30).
+const Screen kScreens[] = {{240, 320, 1}, {320, 240, 1}, {240, 240, 1}, {480, 640, 2}};
+
+SIZE ClientOf(const Screen& s)
+{
+    return SIZE{s.width - 6 * s.scale, s.height - 56 * s.scale};
+}
+
+bool Inside(const RECT& r, SIZE client)
+{
+    return r.left >= 0 && r.top >= 0 && r.right <= client.cx && r.bottom <= client.cy && r.left < r.right &&
+           r.top < r.bottom;
+}
+
+} // namespace
+
+TEST(DeviceDialogs, EveryPartOfBothChoosersLiesInTheClientAreaOfEveryScreen)
+{
+    for (const Screen& s : kScreens) {
+        const SIZE client = ClientOf(s);
+        const ColourChooserLayout colour = LayOutColourChooser(client, s.scale);
+        EXPECT_GE(colour.cell, 12 * s.scale) << s.width << "x" << s.height;
+        for (const RECT& r : {colour.basicLabel, colour.customLabel, colour.current, colour.add, colour.ok, colour.cancel})
+            EXPECT_TRUE(Inside(r, client)) << s.width << "x" << s.height;
+        for (int swatch = 0; swatch < kBasicColourCount + kCustomColourCount; ++swatch) {
+            const RECT r = SwatchRect(colour, swatch);
+            EXPECT_TRUE(Inside(r, client)) << swatch;
+            EXPECT_EQ(SwatchAt(colour, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}), swatch);
+            if (swatch < kBasicColourCount) {
+                EXPECT_LE(r.bottom, colour.customLabel.top);
+            }
+        }
+        const FileChooserLayout file = LayOutFileChooser(client, s.scale);
+        for (const RECT& r : {file.folder, file.list, file.ok, file.cancel})
+            EXPECT_TRUE(Inside(r, client)) << s.width << "x" << s.height;
+        EXPECT_LE(file.list.bottom, file.filter.top);
+    }
+}
+
+TEST(DeviceDialogs, TheFilterListAndFolderPathsReadAsTheOpenFileRecordMeansThem)
+{
+    const auto filters = ReadFilterList(L"skin (*.skin)\0*.skin\0All (*.*)\0*.*\0");
+    ASSERT_EQ(filters.size(), 2u);
+    EXPECT_EQ(filters[0].second, L"*.skin");
+    EXPECT_EQ(filters[1].first, L"All (*.*)");
+    EXPECT_EQ(ParentFolder(L"D:\\Program Files\\Velkis"), L"D:\\Program Files");
+    EXPECT_EQ(ParentFolder(L"D:\\Windows"), L"D:\\");
+    EXPECT_EQ(ParentFolder(L"D:\\"), L"D:\\");
+    EXPECT_EQ(JoinPath(L"D:\\", L"a.skin"), L"D:\\a.skin");
+}
