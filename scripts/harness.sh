@@ -120,6 +120,8 @@ harness_wine_pids() {
         case "$exe" in */wine*) ;; *) continue ;; esac
         tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
     done
+    # The loop's status is the last process's match; under set -e a caller would stop on it.
+    return 0
 }
 
 harness_teardown() {
