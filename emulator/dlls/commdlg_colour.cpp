@@ -13,7 +13,6 @@ struct ColourChoice {
     CHOOSECOLORW* request;
     COLORREF current;
     ColourChooserLayout layout;
-    HFONT font;
 };
 
 // Where the next added custom colour goes: the slots fill in turn, over every opening.
@@ -49,12 +48,11 @@ BOOL OnInitDialog(HWND dialog, ColourChoice* choice)
     RECT client;
     GetClientRect(dialog, &client);
     choice->layout = LayOutColourChooser(SIZE{client.right, client.bottom}, devdlg::ScreenScale());
-    choice->font = devdlg::CreateDialogFont();
     const ColourChooserLayout& l = choice->layout;
-    HWND add = devdlg::AddControl(dialog, L"BUTTON", kAddButton, L"Add", BS_PUSHBUTTON, l.add, choice->font);
+    HWND add = devdlg::AddControl(dialog, L"BUTTON", kAddButton, L"Add", BS_PUSHBUTTON, l.add);
     EnableWindow(add, choice->request->lpCustColors != nullptr);
-    devdlg::AddControl(dialog, L"BUTTON", IDOK, L"OK", BS_DEFPUSHBUTTON, l.ok, choice->font);
-    devdlg::AddControl(dialog, L"BUTTON", IDCANCEL, L"Cancel", BS_PUSHBUTTON, l.cancel, choice->font);
+    devdlg::AddControl(dialog, L"BUTTON", IDOK, L"OK", BS_DEFPUSHBUTTON, l.ok);
+    devdlg::AddControl(dialog, L"BUTTON", IDCANCEL, L"Cancel", BS_PUSHBUTTON, l.cancel);
     return TRUE;
 }
 
@@ -62,7 +60,7 @@ void OnPaint(HWND dialog, const ColourChoice& choice)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(dialog, &ps);
-    HGDIOBJ oldFont = SelectObject(dc, choice.font);
+    HGDIOBJ oldFont = SelectObject(dc, devdlg::DialogFont());
     SetBkMode(dc, TRANSPARENT);
     RECT label = choice.layout.basicLabel;
     DrawTextW(dc, L"Basic colors:", -1, &label, DT_SINGLELINE | DT_VCENTER);
@@ -135,10 +133,6 @@ INT_PTR CALLBACK ColourProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         if (choice)
             OnCommand(dialog, choice, LOWORD(wParam));
         return TRUE;
-    case WM_DESTROY:
-        if (choice && choice->font)
-            DeleteObject(choice->font);
-        return FALSE;
     }
     return FALSE;
 }
@@ -149,6 +143,6 @@ extern "C" BOOL WINAPI DeviceChooseColor(CHOOSECOLORW* request)
 {
     if (!request || request->lStructSize < sizeof(CHOOSECOLORW))
         return FALSE;
-    ColourChoice choice{request, (request->Flags & CC_RGBINIT) ? request->rgbResult : RGB(0, 0, 0), {}, nullptr};
+    ColourChoice choice{request, (request->Flags & CC_RGBINIT) ? request->rgbResult : RGB(0, 0, 0), {}};
     return devdlg::RunDialog(request->hwndOwner, L"Color", ColourProc, reinterpret_cast<LPARAM>(&choice)) == TRUE;
 }

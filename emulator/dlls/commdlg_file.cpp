@@ -14,7 +14,6 @@ struct FileChoice {
     std::vector<std::pair<std::wstring, std::wstring>> filters;
     std::wstring folder;
     std::vector<FolderEntry> entries;
-    HFONT font;
 };
 
 FileChoice* ChoiceOf(HWND dialog)
@@ -56,19 +55,17 @@ BOOL OnInitDialog(HWND dialog, FileChoice* choice)
     RECT client;
     GetClientRect(dialog, &client);
     const FileChooserLayout l = LayOutFileChooser(SIZE{client.right, client.bottom}, devdlg::ScreenScale());
-    choice->font = devdlg::CreateDialogFont();
-    devdlg::AddControl(dialog, L"STATIC", kFolderLabel, L"", SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS, l.folder,
-                       choice->font);
+    devdlg::AddControl(dialog, L"STATIC", kFolderLabel, L"", SS_LEFTNOWORDWRAP | SS_PATHELLIPSIS, l.folder);
     devdlg::AddControl(dialog, L"LISTBOX", kEntryList, L"", LBS_NOTIFY | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
-                       l.list, choice->font);
+                       l.list);
     HWND filter = devdlg::AddControl(dialog, L"COMBOBOX", kFilterBox, L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                                     l.filter, choice->font);
+                                     l.filter);
     for (const auto& f : choice->filters)
         SendMessageW(filter, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(f.first.c_str()));
     const DWORD index = choice->request->nFilterIndex;
     SendMessageW(filter, CB_SETCURSEL, index > 0 && index <= choice->filters.size() ? index - 1 : 0, 0);
-    devdlg::AddControl(dialog, L"BUTTON", IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, l.ok, choice->font);
-    devdlg::AddControl(dialog, L"BUTTON", IDCANCEL, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, l.cancel, choice->font);
+    devdlg::AddControl(dialog, L"BUTTON", IDOK, L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, l.ok);
+    devdlg::AddControl(dialog, L"BUTTON", IDCANCEL, L"Cancel", BS_PUSHBUTTON | WS_TABSTOP, l.cancel);
     ShowFolder(dialog, choice);
     return TRUE;
 }
@@ -117,10 +114,6 @@ INT_PTR CALLBACK FileProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
         if (choice)
             OnCommand(dialog, choice, LOWORD(wParam), HIWORD(wParam));
         return TRUE;
-    case WM_DESTROY:
-        if (choice && choice->font)
-            DeleteObject(choice->font);
-        return FALSE;
     }
     return FALSE;
 }
@@ -131,7 +124,7 @@ extern "C" BOOL WINAPI DeviceGetOpenFileName(OPENFILENAMEW* request)
 {
     if (!request || request->lStructSize < sizeof(OPENFILENAMEW))
         return FALSE;
-    FileChoice choice{request, ReadFilterList(request->lpstrFilter), StartFolder(*request), {}, nullptr};
+    FileChoice choice{request, ReadFilterList(request->lpstrFilter), StartFolder(*request), {}};
     if (choice.filters.empty())
         choice.filters.emplace_back(L"All (*.*)", L"*");
     const wchar_t* title = request->lpstrTitle ? request->lpstrTitle : L"Open";

@@ -36,21 +36,24 @@ int ScreenScale()
     return dpi >= 192 ? 2 : 1;
 }
 
-HFONT CreateDialogFont()
+HFONT DialogFont()
 {
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(8, 96 * ScreenScale(), 72);
-    lstrcpynW(font.lfFaceName, L"Tahoma", LF_FACESIZE);
-    return CreateFontIndirectW(&font);
+    static const HFONT font = [] {
+        LOGFONTW logical{};
+        logical.lfHeight = -MulDiv(8, 96 * ScreenScale(), 72);
+        lstrcpynW(logical.lfFaceName, L"Tahoma", LF_FACESIZE);
+        return CreateFontIndirectW(&logical);
+    }();
+    return font;
 }
 
-HWND AddControl(HWND dialog, const wchar_t* cls, int id, const wchar_t* text, DWORD style, const RECT& r, HFONT font)
+HWND AddControl(HWND dialog, const wchar_t* cls, int id, const wchar_t* text, DWORD style, const RECT& r)
 {
     HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                                    r.bottom - r.top, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    GetModuleHandleW(nullptr), nullptr);
     if (control)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
 }
 

@@ -15,10 +15,11 @@ void CoverScreenBelowTaskbar(HWND dialog);
 // 1 on a 96-dpi screen, 2 on a 192-dpi one.
 int ScreenScale();
 
-// The device's dialog font, Tahoma 8 points at the screen's density; the caller deletes it.
-HFONT CreateDialogFont();
+// The device's dialog font, Tahoma 8 points at the screen's density, made once per
+// process and kept, as the system keeps its own fonts.
+HFONT DialogFont();
 
 // A child control of dialog at r, with the dialog font.
-HWND AddControl(HWND dialog, const wchar_t* cls, int id, const wchar_t* text, DWORD style, const RECT& r, HFONT font);
+HWND AddControl(HWND dialog, const wchar_t* cls, int id, const wchar_t* text, DWORD style, const RECT& r);
 
 } // namespace devdlg
