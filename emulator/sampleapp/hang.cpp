@@ -1,6 +1,7 @@
 // The "Hang 10 s" button and the hang: the window's thread sleeps, as a busy program's would.
 #include "emulator/sampleapp/hang.h"
 #include "emulator/sampleapp/event_log.h"
+#include "emulator/sampleapp/sample_window.h"
 #include "emulator/lib/command_line.h"
 
 namespace sample {
@@ -15,7 +16,7 @@ void CreateHangButton(HWND window)
                                   (r.right - w) / 2, r.bottom / 2 + 8 * s, w, h, window,
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(emu::kHangCommand)),
                                   GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(SampleFont()), FALSE);
 }
 
 void HangNow(HWND window)

@@ -1,5 +1,6 @@
 // Notes: its edit control, the unsaved mark and the save prompt.
 #include "emulator/sampleapp/notes.h"
+#include "emulator/sampleapp/save_prompt.h"
 #include "emulator/lib/command_line.h"
 #include "emulator/lib/device_paths.h"
 #include "platform/scoped_win.h"
@@ -13,7 +14,7 @@ void CreateNotesEdit(HWND window, SampleWindow& notes)
     notes.edit = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
                                  0, 0, r.right, r.bottom, window, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(emu::kNotesEditId)),
                                  GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(notes.edit, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(notes.edit, WM_SETFONT, reinterpret_cast<WPARAM>(SampleFont()), FALSE);
 }
 
 void OnNotesEditCommand(SampleWindow& notes, WORD code)
@@ -82,7 +83,7 @@ bool NotesMayClose(HWND window, SampleWindow& notes)
     wchar_t title[64] = L"";
     GetWindowTextW(window, title, 64);
     notes.asking = true;
-    const int answer = MessageBoxW(window, L"Save changes?", title, MB_YESNOCANCEL | MB_ICONQUESTION);
+    const int answer = AskSaveChanges(window, title);
     notes.asking = false;
     switch (answer) {
     case IDYES:

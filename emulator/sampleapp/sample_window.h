@@ -16,4 +16,8 @@ struct SampleWindow {
 // The record of window (made by the window's creation), or null.
 SampleWindow* SampleWindowOf(HWND window);
 
+// The text font of the samples' controls, sized for the screen (made once, kept
+// for the process's life).
+HFONT SampleFont();
+
 } // namespace sample

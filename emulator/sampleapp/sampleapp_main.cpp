@@ -9,8 +9,9 @@
 //   2 SmallIcon       the window has a small icon of its own (plain magenta).
 //   4 Notes           an edit control (id 100) fills the window; typing (WM_CHAR
 //                     posted to the edit will do) marks the text unsaved. WM_CLOSE
-//                     with unsaved text shows a message box (class "#32770", titled
-//                     as the window, text "Save changes?", Yes/No/Cancel): Yes
+//                     with unsaved text shows a modal dialog as a message box would
+//                     (class "#32770", titled as the window, static 0xFFFF "Save
+//                     changes?", buttons IDYES, IDNO, IDCANCEL): Yes
 //                     writes the text as UTF-8 to --file PATH (a device path such as
 //                     "\My Documents\a.txt", or a Win32 path), by default to
 //                     "\My Documents\Notes.txt", and closes; No closes; Cancel stays.
@@ -24,6 +25,7 @@
 #include "emulator/sampleapp/hang.h"
 #include "emulator/sampleapp/notes.h"
 #include "emulator/protocol.h"
+#include "platform/scoped_win.h"
 #include <windows.h>
 #include <cwchar>
 #include <set>
@@ -34,6 +36,11 @@ int g_open = 0;
 HICON g_smallIcon = nullptr;
 
 using sample::SampleWindow;
+
+int ScreenScale()
+{
+    return GetSystemMetrics(SM_CXSCREEN) > 400 ? 2 : 1;
+}
 
 bool IsMediaPlayer(HWND window)
 {
@@ -181,7 +188,7 @@ bool RegisterSampleClass(HINSTANCE instance, const std::wstring& cls, std::set<s
 HWND OpenWindow(HINSTANCE instance, const emu::SampleWindowSpec& wanted)
 {
     // Below the taskbar, filling the screen, unless the style makes it a child.
-    const int top = GetSystemMetrics(SM_CXSCREEN) > 400 ? 52 : 26;
+    const int top = 26 * ScreenScale();
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN) - top;
     const DWORD style = wanted.style & ~WS_VISIBLE;
@@ -224,6 +231,14 @@ namespace sample {
 SampleWindow* SampleWindowOf(HWND window)
 {
     return reinterpret_cast<SampleWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+HFONT SampleFont()
+{
+    static ScopedFont font(CreateFontW(-12 * ScreenScale(), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                       DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
+    return font.get();
 }
 
 } // namespace sample
