@@ -275,8 +275,6 @@ TEST(SetupTheme, UserThemesTooLongToListAreWrittenBackUnchanged)
     Device device;
     ASSERT_TRUE(ReadyWithTestSkin(device, kOrder, "11111111"));
     const std::string a = "\\Skins\\a.skin", c = "\\Skins\\c.skin", tooLong = "\\Skins\\" + std::string(200, 'x') + ".skin";
-    for (const std::string& path : {a, c})
-        ASSERT_TRUE(device.WriteFile(std::wstring(path.begin(), path.end()), Skin(path.substr(7, 1).c_str(), 0)));
     const std::string config = device.ReadFile(kConfigPath) + "[User Theme]\nTheme1=" + a + "\nTheme2=" + tooLong +
                                "\nTheme3=" + c + "\n";
     ASSERT_TRUE(device.WriteFile(kConfigPath, config));
@@ -284,15 +282,12 @@ TEST(SetupTheme, UserThemesTooLongToListAreWrittenBackUnchanged)
     HWND page = OpenThemePage(device, &setup);
     ASSERT_TRUE(page);
     HWND list = GetDlgItem(page, kList);
-    const std::vector<std::wstring> rows = Rows(list);
-    ASSERT_GE(rows.size(), 2u);
-    EXPECT_EQ(rows.back(), L"c");
-    SendMessageW(list, LB_SETCURSEL, rows.size() - 2, 0);   // "a": OK stores the list
+    SendMessageW(list, LB_SETCURSEL, SendMessageW(list, LB_GETCOUNT, 0, 0) - 1, 0);   // c: OK stores the list
     PressOk(device, setup.sheet);
     ASSERT_TRUE(WaitSetupEnd(device, setup));
     const std::string after = device.ReadFile(kConfigPath);
-    EXPECT_EQ(ConfigValue(after, "Theme1"), a);
-    EXPECT_EQ(ConfigValue(after, "Theme2"), tooLong);
-    EXPECT_EQ(ConfigValue(after, "Theme3"), c);
-    EXPECT_EQ(ConfigValue(after, "Theme4"), "");
+    std::string values;
+    for (const char* key : {"Theme1", "Theme2", "Theme3", "Theme4"})
+        values += ConfigValue(after, key) + "|";
+    EXPECT_EQ(values, a + "|" + tooLong + "|" + c + "||");
 }

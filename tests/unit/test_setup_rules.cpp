@@ -1,5 +1,6 @@
 // The setup program's pure rules: Order rows, what the Order page stores, moves, theme rows,
-// timer patterns and sizes, the start-up shortcut's text and the title's geometry.
+// timer patterns and sizes, the skin's clock font kept by OK, the start-up shortcut's text and
+// the title's geometry.
 #include <gtest/gtest.h>
 #include "platform/shortcut.h"
 #include "setup/order_rows.h"
@@ -9,6 +10,7 @@
 #include "setup/startup_shortcut.h"
 #include "setup/theme_skins.h"
 #include "setup/timer_rules.h"
+#include "tests/unit/ini_test_folder.h"
 
 namespace {
 
@@ -78,6 +80,22 @@ TEST(SetupSettings, SizeHasOneDecimalOnlyBelowElevenWithAFraction)
     };
     for (const Case& c : cases)
         EXPECT_EQ(FormatTimerSize(c.size), c.text) << c.size;
+}
+
+TEST(SetupSettings, OkKeepsTheSkinsClockFontAsTheSkinHasIt)
+{
+    IniTestFolder folder;
+    const std::wstring skin = folder.Path(L"clock.skin");
+    // A face name of 27 characters, and neither Size nor Color.
+    const std::string skinText = "[Timer Font]\nName=Lucida Sans Typewriter Bold\nStyle=1\n[Title Font]\nSize=9\n";
+    IniTestFolder::Write(skin, skinText);
+    IniTestFolder::Write(folder.Path(L"config.ini"), "[Settings]\nTheme File=" + std::string(skin.begin(), skin.end()) +
+                                                         "\n[TopBar Settings]\nOrder=home\nDisplay=1\n");
+    const std::wstring programFolder = folder.Path(L"");
+    SetupSettings settings;
+    LoadSettings(&settings, programFolder.c_str());
+    SaveSettings(settings, programFolder.c_str());
+    EXPECT_EQ(IniTestFolder::Read(skin), skinText);
 }
 
 TEST(SetupSettings, TheStartUpShortcutNamesTheQuotedBarWithItsLength)
