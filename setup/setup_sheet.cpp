@@ -193,7 +193,9 @@ void CSetupDlg::NotifyRunningBar(HWND bar)
 {
     const UINT update = RegisterWindowMessageW(kUpdateMessageName);
     SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));
-    SendMessageTimeoutW(bar, update, 0, 0, SMTO_ABORTIFHUNG, kBarReloadTimeoutMs, nullptr);
+    // Not given up at once on a bar that looks hung: the update is delivered whenever it
+    // answers again, only the sheet stops waiting.
+    SendMessageTimeoutW(bar, update, 0, 0, SMTO_NORMAL, kBarReloadTimeoutMs, nullptr);
     SetCursor(nullptr);
     Sleep(0);
     RegFlushKey(HKEY_LOCAL_MACHINE);
