@@ -2,10 +2,10 @@
 #include "setup/setup_settings.h"
 #include "setup/startup_shortcut.h"
 #include "common/cellular_line.h"
-#include "common/default_skin.h"
 #include "common/font_spec.h"
 #include "common/order_words.h"
 #include "common/ini.h"
+#include "common/settings_contract.h"
 #include <strsafe.h>
 #include <cmath>
 #include <cstdio>
@@ -13,12 +13,8 @@
 
 namespace {
 
-constexpr char kTopBarSection[] = "TopBar Settings";
-constexpr char kSettingsSection[] = "Settings";
-constexpr char kTimerFontSection[] = "Timer Font";
-constexpr char kUserThemeSection[] = "User Theme";
-constexpr int kUserThemeKeys = 10;
-constexpr char kDefaultDisplay[] = "11111111";
+// The setup program offers every row shown, phone or not.
+const char* const kDefaultDisplay = DefaultDisplay(true);
 
 // The value of key, or "" when it cannot be read.
 void ReadText(const wchar_t* path, const char* section, const char* key, char (&out)[INI_LINE_MAX + 1])
@@ -50,13 +46,10 @@ bool ProgramFolder(wchar_t* out, size_t capacity)
     out[0] = L'\0';
     wchar_t module[kProgramFolderCapacity];
     const DWORD copied = GetModuleFileNameW(nullptr, module, kProgramFolderCapacity);
-    if (copied == 0 || copied >= static_cast<DWORD>(kProgramFolderCapacity))
+    wchar_t folder[kProgramFolderCapacity];
+    if (!ProgramFolderFromModulePath(module, copied, kProgramFolderCapacity, folder, kProgramFolderCapacity))
         return false;
-    wchar_t* lastSlash = wcsrchr(module, L'\\');
-    if (!lastSlash)
-        return false;
-    lastSlash[1] = L'\0';
-    if (SUCCEEDED(StringCchCopyW(out, capacity, module)))
+    if (SUCCEEDED(StringCchPrintfW(out, capacity, L"%s\\", folder)))
         return true;
     out[0] = L'\0';
     return false;
@@ -64,7 +57,9 @@ bool ProgramFolder(wchar_t* out, size_t capacity)
 
 std::wstring SettingsFilePath(const wchar_t* programFolder)
 {
-    return std::wstring(programFolder) + L"config.ini";
+    wchar_t path[kProgramFolderCapacity + 16];
+    PathBelowProgramFolder(programFolder, kConfigFileName, path, sizeof(path) / sizeof(path[0]));
+    return path;
 }
 
 void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
@@ -75,18 +70,18 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
 
     // Before the bar's first start there is no config.ini: the bar's own defaults are
     // offered, so that OK keeps the buttons the bar would show.
-    ReadText(path.c_str(), kTopBarSection, "Order", value);
+    ReadText(path.c_str(), kTopBarSection, kOrderKey, value);
     AnsiToWide(value[0] ? value : DefaultOrder(DetectCellularLine()), settings->order, kOrderCapacity);
-    ReadText(path.c_str(), kSettingsSection, "Theme File", value);
+    ReadText(path.c_str(), kSettingsSection, kThemeFileKey, value);
     if (strlen(value) >= static_cast<size_t>(kThemeFileCapacity))
         settings->themeFile[0] = L'\0';   // cut, it would name another file: left as it is
     else if (value[0])
         AnsiToWide(value, settings->themeFile, kThemeFileCapacity);
-    else if (FAILED(StringCchPrintfW(settings->themeFile, kThemeFileCapacity, L"%s%s", programFolder, kDefaultSkinPath)))
-        settings->themeFile[0] = L'\0';   // never a cut path
-    ReadText(path.c_str(), kTopBarSection, "Display", value);
+    else
+        PathBelowProgramFolder(programFolder, kDefaultSkinPath, settings->themeFile, kThemeFileCapacity);
+    ReadText(path.c_str(), kTopBarSection, kDisplayKey, value);
     if (value[0] == '\0') {
-        IniWriteValue(path.c_str(), kTopBarSection, "Display", kDefaultDisplay);
+        IniWriteValue(path.c_str(), kTopBarSection, kDisplayKey, kDefaultDisplay);
         StringCchCopyA(value, sizeof value, kDefaultDisplay);
     }
     AnsiToWide(value, settings->display, kDisplayCapacity);
@@ -117,11 +112,11 @@ void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
         WriteWide(path.c_str(), kUserThemeSection, UserThemeKey(k).c_str(),
                   i < settings.userThemes.size() ? settings.userThemes[i].c_str() : L"");
     }
-    WriteWide(path.c_str(), kTopBarSection, "Order", settings.order);
+    WriteWide(path.c_str(), kTopBarSection, kOrderKey, settings.order);
     // Empty only when config.ini's skin did not fit the field and no other was chosen.
     if (settings.themeFile[0])
-        WriteWide(path.c_str(), kSettingsSection, "Theme File", settings.themeFile);
-    WriteWide(path.c_str(), kTopBarSection, "Display", settings.display);
+        WriteWide(path.c_str(), kSettingsSection, kThemeFileKey, settings.themeFile);
+    WriteWide(path.c_str(), kTopBarSection, kDisplayKey, settings.display);
 
     WriteStartUpShortcut(settings.startWithSystem, programFolder);
 

@@ -1,5 +1,6 @@
 // Creating, deleting and finding the bar's start-up shortcut.
 #include "setup/startup_shortcut.h"
+#include "common/settings_contract.h"
 #include "platform/shortcut.h"
 #include "platform/startup_folder.h"
 #include <windows.h>
@@ -14,7 +15,9 @@ std::wstring StartUpShortcutPath()
 
 std::wstring StartUpShortcutTarget(const wchar_t* programFolder)
 {
-    return L"\"" + std::wstring(programFolder) + L"Velkis\"";
+    wchar_t target[MAX_PATH];
+    PathBelowProgramFolder(programFolder, L"Velkis", target, MAX_PATH);
+    return L"\"" + std::wstring(target) + L"\"";
 }
 
 bool StartUpShortcutExists()

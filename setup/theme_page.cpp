@@ -2,6 +2,7 @@
 #include "setup/theme_page.h"
 #include "setup/skin_file_dialog.h"
 #include "common/ini.h"
+#include "common/settings_contract.h"
 #include "resources/tormalin_res.h"
 #include <strsafe.h>
 
@@ -11,7 +12,7 @@ namespace {
 std::wstring SkinInfo(const std::wstring& skin, const char* key)
 {
     char value[INI_LINE_MAX + 1];
-    if (skin.empty() || IniReadValue(skin.c_str(), "Skin Info", key, value, sizeof value) != INI_SUCCESS)
+    if (skin.empty() || IniReadValue(skin.c_str(), kSkinInfoSection, key, value, sizeof value) != INI_SUCCESS)
         return L"";
     wchar_t wide[INI_LINE_MAX + 1];
     AnsiToWide(value, wide, INI_LINE_MAX + 1);

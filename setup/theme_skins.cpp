@@ -1,6 +1,6 @@
 // Finding skins below the program folder and keeping the found and added lists.
 #include "setup/theme_skins.h"
-#include "common/ini.h"
+#include "common/settings_contract.h"
 #include <windows.h>
 #include <cstdlib>
 #include <cwchar>
@@ -11,12 +11,6 @@ bool EndsWithSkin(const wchar_t* name)
 {
     const size_t length = wcslen(name);
     return length >= 5 && wcscmp(name + length - 5, L".skin") == 0;
-}
-
-bool IsHiRes(const std::wstring& path)
-{
-    char value[16];
-    return IniReadValue(path.c_str(), "Skin Info", "HiRes", value, sizeof value) == INI_SUCCESS && atoi(value) == 1;
 }
 
 void ScanInto(const std::wstring& folder, int screenWidth, std::vector<std::wstring>* found)
@@ -36,7 +30,7 @@ void ScanInto(const std::wstring& folder, int screenWidth, std::vector<std::wstr
         }
         if (!EndsWithSkin(entry.cFileName))
             continue;
-        if (screenWidth < 330 && IsHiRes(path))
+        if (screenWidth < 330 && IsHiResSkin(path.c_str()))
             break;
         if (path.size() < kSkinPathCapacity && found->size() < static_cast<size_t>(kMaxSkins))
             found->push_back(path);

@@ -9,7 +9,7 @@ constexpr size_t kSkinPathCapacity = 100;  // a path with its terminator
 // Skins found below folder, in the order the file system returns them: folders
 // whose attributes are exactly "directory" are searched in turn; a file named
 // "*.skin" (exact case) is a skin. On a screen narrower than 330 pixels a skin with
-// HiRes 1 is not listed and ends the search of its own folder. At most kMaxSkins
+// HiRes (common/settings_contract.h) is not listed and ends the search of its own folder. At most kMaxSkins
 // are kept, and a path that does not fit kSkinPathCapacity is never listed.
 std::vector<std::wstring> ScanSkinFolder(const std::wstring& folder, int screenWidth);
 

@@ -1,5 +1,6 @@
 // Reading font sections of a skin and creating the skin's three fonts.
 #include "bar/config/fonts.h"
+#include "common/settings_contract.h"
 #include "platform/scoped_win.h"
 #include <strsafe.h>
 
@@ -51,7 +52,7 @@ void LoadSkinFonts(const wchar_t* skinPath)
 {
     int logPixelsY = ScreenLogPixelsY();
     titleFont = CreateSkinFont(skinPath, "Title Font", logPixelsY);
-    timerFont = CreateSkinFont(skinPath, "Timer Font", logPixelsY);
+    timerFont = CreateSkinFont(skinPath, kTimerFontSection, logPixelsY);
     dialogTitleFont = CreateSkinFont(skinPath, "Dialog Title", logPixelsY);
 }
 

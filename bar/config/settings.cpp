@@ -2,7 +2,8 @@
 #include "bar/config/settings.h"
 #include "bar/config/buttons.h"
 #include "bar/config/skin.h"
-#include "common/default_skin.h"
+#include "common/order_words.h"
+#include "common/settings_contract.h"
 #include "common/ini.h"
 #include <strsafe.h>
 
@@ -11,9 +12,6 @@ SettingsPaths settingsPaths = {};
 namespace {
 
 constexpr int kValueCapacity = 100;
-constexpr char kSettingsSection[] = "Settings";
-constexpr char kThemeFileKey[] = "Theme File";
-constexpr char kTopBarSection[] = "TopBar Settings";
 
 // Reads a key of config.ini, widened; empty when missing.
 void ReadConfigWide(const char* section, const char* key, wchar_t* out, size_t capacity)
@@ -35,15 +33,15 @@ void ResolveSkinPath(bool phone)
     char narrow[kSettingsPathCapacity];
     WideToAnsi(settingsPaths.skinPath, narrow, sizeof(narrow));
     IniWriteValue(settingsPaths.configPath, kSettingsSection, kThemeFileKey, narrow);
-    IniWriteValue(settingsPaths.configPath, kTopBarSection, "Order", DefaultOrder(phone));
+    IniWriteValue(settingsPaths.configPath, kTopBarSection, kOrderKey, DefaultOrder(phone));
 }
 
 void EnsureDisplay(bool phone)
 {
     char value[kValueCapacity] = "";
-    int result = IniReadValue(settingsPaths.configPath, kTopBarSection, "Display", value, sizeof(value));
+    int result = IniReadValue(settingsPaths.configPath, kTopBarSection, kDisplayKey, value, sizeof(value));
     if (result != INI_SUCCESS || value[0] == '\0')
-        IniWriteValue(settingsPaths.configPath, kTopBarSection, "Display", DefaultDisplay(phone));
+        IniWriteValue(settingsPaths.configPath, kTopBarSection, kDisplayKey, DefaultDisplay(phone));
 }
 
 } // namespace
@@ -67,7 +65,7 @@ void TakeImageSizes(ButtonTable& buttons, SignalImageSet& signal, bool phone)
 void ApplyOrder(ButtonTable& buttons, bool phone)
 {
     wchar_t order[kValueCapacity];
-    ReadConfigWide(kTopBarSection, "Order", order, kValueCapacity);
+    ReadConfigWide(kTopBarSection, kOrderKey, order, kValueCapacity);
     ApplyOrderText(buttons, order, phone);
 }
 
@@ -75,16 +73,16 @@ void ApplyVisibility(ButtonTable& buttons)
 {
     wchar_t order[kValueCapacity];
     wchar_t display[kValueCapacity];
-    ReadConfigWide(kTopBarSection, "Order", order, kValueCapacity);
-    ReadConfigWide(kTopBarSection, "Display", display, kValueCapacity);
+    ReadConfigWide(kTopBarSection, kOrderKey, order, kValueCapacity);
+    ReadConfigWide(kTopBarSection, kDisplayKey, display, kValueCapacity);
     ApplyVisibilityText(buttons, order, display);
 }
 
 void ResolveSettingsPaths(const wchar_t* programFolder, bool phone)
 {
     settingsPaths.programFolder = programFolder;
-    StringCchPrintfW(settingsPaths.configPath, kSettingsPathCapacity, L"%s\\%s", programFolder, L"config.ini");
-    StringCchPrintfW(settingsPaths.defaultSkinPath, kSettingsPathCapacity, L"%s\\%s", programFolder, kDefaultSkinPath);
+    PathBelowProgramFolder(programFolder, kConfigFileName, settingsPaths.configPath, kSettingsPathCapacity);
+    PathBelowProgramFolder(programFolder, kDefaultSkinPath, settingsPaths.defaultSkinPath, kSettingsPathCapacity);
     ResolveSkinPath(phone);
     EnsureDisplay(phone);
     SkinFolderOf(settingsPaths.skinPath, settingsPaths.skinFolder, kSettingsPathCapacity);

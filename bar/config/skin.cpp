@@ -3,6 +3,7 @@
 #include "bar/config/fonts.h"
 #include "bar/config/image_bitmap.h"
 #include "bar/config/skin_names.h"
+#include "common/settings_contract.h"
 #include "resources/velkis_res.h"
 #include <strsafe.h>
 #include <cwchar>
@@ -109,7 +110,7 @@ int ImageScaleFor(bool hiRes, int scaleFactor)
 
 void ApplySkinScale(const wchar_t* skinPath, int scaleFactor)
 {
-    skinHiRes = ReadSkinHiRes(skinPath) != 0;
+    skinHiRes = IsHiResSkin(skinPath);
     ImageScale = ImageScaleFor(skinHiRes, scaleFactor);
 }
 

@@ -75,10 +75,3 @@ bool JoinSkinPath(const wchar_t* folder, const char* value, wchar_t* path, size_
     }
     return true;
 }
-
-int ReadSkinHiRes(const wchar_t* skinPath)
-{
-    char value[kSkinValueCapacity] = "0";
-    IniReadValue(skinPath, "Skin Info", "HiRes", value, sizeof(value));
-    return atoi(value);
-}

@@ -45,6 +45,3 @@ const char* ButtonKeyName(int slot);
 // folder and a value joined with a backslash; false (and "") when it does not fit
 // kSkinImagePathCapacity: a cut path is never used.
 bool JoinSkinPath(const wchar_t* folder, const char* value, wchar_t* path, size_t capacity);
-
-// Skin Info / HiRes as the bar reads it: a missing key or no number is 0.
-int ReadSkinHiRes(const wchar_t* skinPath);

@@ -4,6 +4,7 @@
 #include "bar/core/bar_window.h"
 #include "common/bar_link.h"
 #include "common/cellular_line.h"
+#include "common/settings_contract.h"
 #include "common/shell_classes.h"
 #include "platform/processes.h"
 #include "platform/scoped_win.h"
@@ -32,23 +33,6 @@ bool CollectShellProcess(const ProcessInfo& info, void*)
 }
 
 } // namespace
-
-bool ProgramFolderFromModulePath(const wchar_t* path, DWORD copied, DWORD capacity,
-                                 wchar_t* folder, size_t folderCapacity)
-{
-    if (folderCapacity == 0)
-        return false;
-    folder[0] = L'\0';
-    if (copied == 0 || copied >= capacity)
-        return false;
-    const wchar_t* lastSlash = wcsrchr(path, L'\\');
-    if (!lastSlash)
-        return false;
-    size_t length = static_cast<size_t>(lastSlash - path);
-    if (length >= folderCapacity)
-        return false;
-    return SUCCEEDED(StringCchCopyNW(folder, folderCapacity, path, length));
-}
 
 int ScaleFactorForWidth(int screenWidth)
 {

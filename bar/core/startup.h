@@ -8,13 +8,6 @@ bool BuildShellProcessList();
 
 // Pure rules, callable without a window.
 
-// The folder of a module file name: everything before its last backslash. copied is
-// what the module-name call returned for a buffer of capacity units; a name that
-// filled the buffer may be cut, and a cut name must never yield a wrong folder, so
-// that case (and a name without backslash) gives false.
-bool ProgramFolderFromModulePath(const wchar_t* path, DWORD copied, DWORD capacity,
-                                 wchar_t* folder, size_t folderCapacity);
-
 // 2 on screens wider than 400 pixels, else 1.
 int ScaleFactorForWidth(int screenWidth);
 

@@ -11,6 +11,7 @@
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
 #include "bar/core/stylus.h"
+#include "setup/theme_skins.h"
 #include "tests/unit/fake_taskbar.h"
 #include "tests/unit/gdi_count.h"
 #include "tests/unit/image_files.h"
@@ -241,10 +242,22 @@ TEST_F(SettingsLoadTest, ImageScaleDependsOnHiResAndTheScreen)
     WriteSkin(noKey);
     Load();
     EXPECT_EQ(ImageScale, 2);
-    hiRes.replace(hiRes.find("HiRes=1"), 7, "HiRes=x");
-    WriteSkin(hiRes);
-    Load();
-    EXPECT_EQ(ImageScale, 2);
+}
+
+TEST_F(SettingsLoadTest, BothProgramsReadHiResAlike)
+{
+    // A HiRes skin: the bar draws its images at their own size on a scale-2 screen,
+    // the setup program does not list it on a 240-pixel one.
+    ScaleFactor = 2;
+    const struct { const char* value; bool hiRes; } cases[] = {{"0", false}, {"1", true}, {"2", true}, {"x", false}};
+    for (const auto& c : cases) {
+        std::string skin = kFullSkin;
+        skin.replace(skin.find("HiRes=0"), 7, std::string("HiRes=") + c.value);
+        WriteSkin(skin);
+        Load();
+        EXPECT_EQ(ImageScale == 1, c.hiRes) << "the bar, HiRes=" << c.value;
+        EXPECT_EQ(ScanSkinFolder(skinDir, 240).empty(), c.hiRes) << "the setup program, HiRes=" << c.value;
+    }
 }
 
 TEST_F(SettingsLoadTest, FontsUseTheIntegerPointSizeAndStyleFlags)

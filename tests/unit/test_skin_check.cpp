@@ -155,7 +155,7 @@ TEST_F(SkinCheck, EachBrokenSkinTripsItsOneFinding)
         EXPECT_EQ(problem.key, c.key);
         EXPECT_NE(problem.text.find(c.words), std::string::npos) << problem.text;
     }
-    // HiRes 2: drawn as HiRes 1 but listed on 240-pixel screens. Its images are made 52 high.
+    // HiRes 2: taken as HiRes 1 by both programs, but still not the value to write. Its images are made 52 high.
     WriteBytes(folder.Path(L"land.bmp"), SolidBmp(640, 52));
     WriteBytes(folder.Path(L"port.bmp"), SolidBmp(480, 52));
     WriteBytes(folder.Path(L"b.bmp"), SolidBmp(40, 52));

@@ -1,6 +1,7 @@
 // Start-up rules of the bar: program folder, scale factor, shell processes, finding the bar.
 #include <gtest/gtest.h>
 #include "bar/core/startup.h"
+#include "common/settings_contract.h"
 #include "bar/layout/bar_state.h"
 #include "tests/unit/fake_taskbar.h"
 

@@ -5,6 +5,7 @@
 #include <vector>
 #include "bar/config/skin.h"
 #include "bar/config/skin_names.h"
+#include "common/settings_contract.h"
 #include "common/bar_link.h"
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_install.h"

@@ -1,6 +1,7 @@
 // The checker's order: the skin file, its description, images, fonts.
 #include "tools/skincheck/skin_check.h"
 #include "bar/config/skin_names.h"
+#include "common/settings_contract.h"
 #include "common/ini.h"
 
 int SkinBarHeight(int hiRes)

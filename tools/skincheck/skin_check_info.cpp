@@ -2,6 +2,7 @@
 #include "tools/skincheck/skin_check.h"
 #include "bar/config/skin_names.h"
 #include "common/ini.h"
+#include "common/settings_contract.h"
 #include "setup/theme_skins.h"
 #include <algorithm>
 
@@ -20,12 +21,12 @@ void CheckListing(const wchar_t* skinPath, int hiRes, std::vector<Finding>& find
     std::wstring path(skinPath);
     std::wstring folder = path.substr(0, path.find_last_of(L'\\') + 1);
     std::vector<std::wstring> wide = ScanSkinFolder(folder, 480), narrow = ScanSkinFolder(folder, 240);
-    if (hiRes == 1)
+    if (hiRes != 0)
         findings.push_back(Finding{FindingKind::NotListedNote, "Skin Info", "HiRes",
                                    "note: [Skin Info] HiRes: 1; Tormalin lists this skin only on screens at least "
                                    "330 pixels wide."});
     for (const std::wstring& skin : wide) {
-        if (Contains(narrow, skin) || ReadSkinHiRes(skin.c_str()) == 1)
+        if (Contains(narrow, skin) || IsHiResSkin(skin.c_str()))
             continue;
         std::string name = "\"" + Narrow(skin.substr(folder.size())) + "\"";
         AddFinding(findings, FindingKind::HiResHides, "Skin Info", "HiRes",
@@ -46,8 +47,8 @@ void CheckHiRes(const wchar_t* skinPath, std::vector<Finding>& findings)
     int hiRes = ReadSkinHiRes(skinPath);
     if (result == INI_SUCCESS && hiRes != 0 && hiRes != 1)
         AddFinding(findings, FindingKind::HiResValue, "Skin Info", "HiRes",
-                   "\"" + std::string(value) + "\" is neither 0 nor 1: the bar draws the skin as HiRes 1, but "
-                   "Tormalin lists it on 240-pixel screens as a HiRes 0 skin.");
+                   "\"" + std::string(value) + "\" is neither 0 nor 1: both programs take the skin as HiRes 1, but other tools "
+                   "may not; write 1.");
     CheckListing(skinPath, hiRes, findings);
 }
 
