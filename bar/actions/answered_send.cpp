@@ -59,8 +59,25 @@ WaitStep NextWaitStep(bool answered, bool probeWasAnswered, DWORD probeSentAt, D
     return since >= kProbeEveryMs ? WaitStep::SendProbe : WaitStep::KeepWaiting;
 }
 
+bool IsAskingThePerson(HWND window)
+{
+    if (!IsWindow(window))
+        return false;
+    if (!IsWindowEnabled(window))
+        return true;
+    HWND front = GetForegroundWindow();
+    if (!front || front == window)
+        return false;
+    DWORD windowProcess = 0;
+    DWORD frontProcess = 0;
+    GetWindowThreadProcessId(window, &windowProcess);
+    GetWindowThreadProcessId(front, &frontProcess);
+    return windowProcess != 0 && windowProcess == frontProcess;
+}
+
 SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    bool asked = false;
     if (!SendCounted(window, message, wParam, lParam, &awaitedMessage, &messageAnswered))
         return SendOutcome::Gone;
     // The probe goes right behind the message: an application busy in its handler
@@ -70,7 +87,7 @@ SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM 
     for (;;) {
         switch (NextWaitStep(messageAnswered, probeAnswered, probeSentAt, GetTickCount())) {
         case WaitStep::Done:
-            return SendOutcome::Answered;
+            return asked ? SendOutcome::AnsweredAfterAsking : SendOutcome::Answered;
         case WaitStep::GiveUp:
             return SendOutcome::Hung;
         case WaitStep::SendProbe:
@@ -83,6 +100,7 @@ SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         if (!IsWindow(window) && !messageAnswered)
             return SendOutcome::Gone;
+        asked = asked || (!messageAnswered && IsAskingThePerson(window));
         if (!PumpBarMessages())
             return SendOutcome::Quit;
     }

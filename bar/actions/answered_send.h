@@ -11,10 +11,15 @@ constexpr DWORD kHungAfterMs = 5000;
 
 enum class SendOutcome {
     Answered,   // the handler returned
+    AnsweredAfterAsking,   // the handler returned after a question of its own on screen
     Hung,       // the application stopped answering
     Gone,       // the window went away unanswered, or the send was refused
     Quit        // the bar is ending: its quit message was seen and posted again
 };
+
+// A disabled window, or another window of its process in front, is an application
+// asking the person something (a modal question of its own).
+bool IsAskingThePerson(HWND window);
 
 SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -7,7 +7,9 @@
 #include "common/shell_classes.h"
 #include "platform/scoped_win.h"
 #include <strsafe.h>
+#include <algorithm>
 #include <cwchar>
+#include <vector>
 
 namespace {
 
@@ -43,6 +45,16 @@ struct CloseTarget {
 // and a second close command then does nothing.
 bool closingTasks = false;
 
+// Windows whose application asked the person and stayed open (Cancel to "Save
+// changes?"): the person chose to keep them, so the rest of the command leaves
+// them alone instead of asking again or ending them.
+std::vector<HWND> keptByPerson;
+
+bool IsKeptByPerson(HWND window)
+{
+    return std::find(keptByPerson.begin(), keptByPerson.end(), window) != keptByPerson.end();
+}
+
 bool Kept(const CloseTarget& target, const TaskWindowKey& window)
 {
     switch (target.mode) {
@@ -65,6 +77,8 @@ PassList CollectPass(int pass, const CloseTarget& target)
         BOOL shellFlag = FALSE;
         DWORD processId = 0;
         if (!QueryTaskWindow(window, title, className, &processId, &shellFlag) || shellFlag)
+            continue;
+        if (IsKeptByPerson(window))
             continue;
         if (!Kept(target, TaskWindowKey{window, processId, title, className}))
             continue;
@@ -95,7 +109,7 @@ bool RunPass(const PassList& list)
         if (!CloseOne(list.entries[i]))
             return false;
     for (int i = 0; i < list.count; ++i)
-        if (IsWindow(list.entries[i].window) && !CloseOne(list.entries[i]))
+        if (IsWindow(list.entries[i].window) && !IsKeptByPerson(list.entries[i].window) && !CloseOne(list.entries[i]))
             return false;
     return true;
 }
@@ -141,6 +155,7 @@ void CloseTaskWindows(CloseMode mode, int index)
     if (closingTasks || (mode == CloseMode::One && (index < 0 || index >= TaskTable.count)))
         return;
     closingTasks = true;
+    keptByPerson.clear();
     CloseTarget target = {mode, nullptr, 0, L"", L"", nullptr};
     if (mode == CloseMode::One) {
         const TaskEntry& row = TaskTable.rows[index];
@@ -202,6 +217,10 @@ bool CloseWindowForcibly(HWND window)
         outcome = SendWhileAnswering(window, WM_CLOSE, 0, 0);
     if (outcome == SendOutcome::Quit)
         return false;
+    if (outcome == SendOutcome::AnsweredAfterAsking && IsWindow(window)) {
+        keptByPerson.push_back(window);
+        return true;
+    }
     TerminateWindowProcess(window);
     return true;
 }

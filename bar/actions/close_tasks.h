@@ -43,7 +43,8 @@ void PressTaskbarCloseButton(HWND window);
 
 // The hard close: the media player's Ctrl+Q, WM_ACTIVATE and WM_CLOSE, waited for
 // as long as the application answers (5 s once it stops), then the window's
-// process ends whether or not the window closed. False when the bar is ending
+// process ends whether or not the window closed, except when the application asked
+// the person and its window stayed: the person kept it, and the command leaves it. False when the bar is ending
 // (its quit message came while waiting): nothing more is closed then.
 bool CloseWindowForcibly(HWND window);
 

@@ -156,6 +156,27 @@ TEST(BarClose, AnApplicationStillAnsweringIsWaitedForAndAHungOneIsEnded)
     CloseHandle(notesProcess);
     EXPECT_EQ(b.device.ReadFile(emu::kNotesDefaultFile), "milk");
 
+    // Cancel keeps the application and its text: the rest of the command neither
+    // asks again nor ends it.
+    notes = b.device.OpenSampleWindow(L"Notes", L"NotesClass", kPlain, 0, emu::sample_trait::Notes);
+    ASSERT_TRUE(notes);
+    const DWORD keptPid = kit::WindowProcess(notes);
+    PostMessageW(GetDlgItem(notes, emu::kNotesEditId), WM_CHAR, L'x', 1);
+    ASSERT_TRUE(b.device.Settle(notes));
+    menu = OpenBarMenu(b, 1);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, 0, menu.frame.right - 5 * b.s);
+    ASSERT_TRUE(Device::WaitUntil([&] {
+        box = kit::FindProcessWindow(keptPid, L"#32770", L"Notes");
+        return box && IsWindowVisible(box);
+    }, 5000)) << "no \"Save changes?\"";
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(Device::WaitUntil([&] { return !IsWindow(box); }, 5000));
+    EXPECT_FALSE(Device::WaitUntil([&] {
+        HWND again = kit::FindProcessWindow(keptPid, L"#32770", L"Notes");
+        return !IsWindow(notes) || (again && IsWindowVisible(again));
+    }, 3000)) << "asked again, or ended, after Cancel";
+
     // A window that stops answering (for 10 s from its start) is ended after 5 s.
     HWND hung = b.device.OpenSampleWindow(L"Busy", L"SampleApp", kPlain, 0,
                                           emu::sample_trait::HangButton | emu::sample_trait::HangsWhenReady);
