@@ -1,9 +1,8 @@
 // Start menu and bubbles: plain non-activating popups that close when tapped.
 //
 // They belong to a process of their own (shell32.exe --popups), made once and then
-// only placed, shown and hidden by the shell: on Wine's virtual desktop a popup
-// shown over another window of its own process stays black on the X display, while
-// the screen that the tests read shows it. A popup of another process does not.
+// only placed, shown and hidden by the shell. (That once served the X display, which
+// xwd misread; docs/wine-facts.md says why nothing needs it now.)
 #include "emulator/shell/popups.h"
 #include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"

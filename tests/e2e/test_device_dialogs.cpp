@@ -1,8 +1,9 @@
-// The device's own common dialogs, as the setup program opens them: the colour chooser
-// of the Timer page and the file chooser of Add Theme without the optional provider.
+// The device's own colour chooser, as the Timer page opens it (its file chooser: the
+// My Theme page's tests).
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <algorithm>
 #include "tests/e2e/bar_test_skin.h"
 #include "tests/e2e/setup_test_kit.h"
 #include "tests/kit/device.h"
@@ -14,23 +15,6 @@ namespace {
 
 constexpr int kColourButton = 1016, kFontBox = 1046;
 
-HWND WaitForDialog(const SetupRun& setup, const wchar_t* title)
-{
-    HWND dialog = nullptr;
-    Device::WaitUntil([&] {
-        dialog = kit::FindProcessWindow(setup.process.pid, L"#32770", title);
-        return dialog && IsWindowVisible(dialog);
-    }, 5000);
-    return dialog;
-}
-
-bool OnScreen(Device& device, HWND window)
-{
-    RECT r{};
-    GetWindowRect(window, &r);
-    return r.left >= 0 && r.top >= 0 && r.right <= device.Screen().cx && r.bottom <= device.Screen().cy;
-}
-
 // The first point of window that shows colour on the screen, awaited (the dialog paints after it shows).
 bool FindColour(Device& device, HWND window, COLORREF colour, POINT* found)
 {
@@ -38,20 +22,13 @@ bool FindColour(Device& device, HWND window, COLORREF colour, POINT* found)
         RECT r{};
         GetWindowRect(window, &r);
         const std::vector<COLORREF> pixels = device.ReadScreen(r);
-        const LONG width = r.right - r.left;
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            if (pixels[i] == colour) {
-                *found = POINT{r.left + LONG(i % width) + 2, r.top + LONG(i / width) + 2};
-                return true;
-            }
-        }
-        return false;
+        const auto at = std::find(pixels.begin(), pixels.end(), colour);
+        const LONG i = static_cast<LONG>(at - pixels.begin()), width = r.right - r.left;
+        if (width <= 0)
+            return false;
+        *found = POINT{r.left + i % width + 2, r.top + i / width + 2};
+        return at != pixels.end();
     }, 3000);
-}
-
-void Click(HWND dialog, const wchar_t* button)
-{
-    PostMessageW(FindWindowExW(dialog, nullptr, L"Button", button), BM_CLICK, 0, 0);
 }
 
 } // namespace
@@ -66,15 +43,17 @@ TEST(DeviceDialogs, TheColourChooserFitsTheScreenAndItsBasicColourReachesTheSkin
     HWND page = WaitForPage(setup.sheet, kColourButton);
     ASSERT_TRUE(page);
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(kColourButton, BN_CLICKED), 0);
-    HWND chooser = WaitForDialog(setup, L"Color");
-    ASSERT_TRUE(chooser);
-    EXPECT_TRUE(OnScreen(device, chooser));
+    HWND chooser = nullptr;
+    ASSERT_TRUE(Device::WaitUntil([&] { return (chooser = kit::FindShownWindow(L"#32770", L"Color")) != nullptr; }, 5000));
+    RECT r{};
+    GetWindowRect(chooser, &r);
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= device.Screen().cx && r.bottom <= device.Screen().cy);
 
     POINT red{};
     ASSERT_TRUE(FindColour(device, chooser, RGB(255, 0, 0), &red));
     ScreenToClient(chooser, &red);
     device.Tap(chooser, red.x, red.y);
-    Click(chooser, L"OK");
+    PostMessageW(FindWindowExW(chooser, nullptr, L"Button", L"OK"), BM_CLICK, 0, 0);
     ASSERT_TRUE(Device::WaitUntil([&] { return !IsWindow(chooser); }, 5000));
     RECT button{};
     GetWindowRect(GetDlgItem(page, kColourButton), &button);

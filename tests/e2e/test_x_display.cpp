@@ -7,7 +7,6 @@
 #include "common/bar_link.h"
 #include "tests/e2e/setup_test_kit.h"
 #include <commctrl.h>
-#include <functional>
 
 using kit::Device;
 
@@ -59,92 +58,70 @@ HWND WaitForSetupWindow(const setuptest::SetupRun& setup, const wchar_t* cls)
     return found;
 }
 
-// The menu bar in front: the last page shown made it.
-HWND FrontMenuBar(HWND sheet)
-{
-    for (HWND w = GetWindow(sheet, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        wchar_t name[32] = L"";
-        if (IsWindowVisible(w) && GetClassNameW(w, name, 32) && lstrcmpW(name, L"menu_worker") == 0)
-            return w;
-    }
-    return nullptr;
-}
-
-// One state of the setup program: open brings it about and returns the window
-// that shows it (the sheet's page for a page), close ends it again.
-struct SetupState {
-    const wchar_t* name;
-    std::function<HWND(Device&, const setuptest::SetupRun&)> open;
-    std::function<void(const setuptest::SetupRun&, HWND)> close;
-};
-
-HWND ShowPage(const setuptest::SetupRun& setup, int page, int control)
-{
-    SendMessageW(setup.sheet, PSM_SETCURSEL, page, 0);
-    return setuptest::WaitForPage(setup.sheet, control);
-}
-
-void Post(HWND window, UINT message, WPARAM wParam)
-{
-    PostMessageW(window, message, wParam, 0);
-}
-
 constexpr int kStyleBox = 1043, kSeparatorBox = 1044, kColorButton = 1016;
 
-void TypeSeparator(HWND page, const wchar_t* text)
-{
-    HWND box = GetDlgItem(page, kSeparatorBox);
-    SendMessageW(FindWindowExW(box, nullptr, L"Edit", nullptr), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(kSeparatorBox, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box));
-}
+enum class Opens { Nothing, DropDown, HelpMenu, EmptyFieldMessage, About, Colours, Files };
+
+// The sheet on a page, and what is opened over it.
+struct SetupState {
+    const wchar_t* name;
+    int page;
+    Opens opens;
+};
 
 const SetupState kSetupStates[] = {
-    {L"order", [](Device&, const setuptest::SetupRun& s) { return ShowPage(s, 0, setuptest::kStartWithSystem); },
-     nullptr},
-    {L"theme", [](Device&, const setuptest::SetupRun& s) { return ShowPage(s, 2, setuptest::kAddTheme); }, nullptr},
-    {L"timer", [](Device&, const setuptest::SetupRun& s) { return ShowPage(s, 1, kStyleBox); }, nullptr},
-    {L"drop-down",
-     [](Device&, const setuptest::SetupRun& s) {
-         Post(GetDlgItem(ShowPage(s, 1, kStyleBox), kStyleBox), CB_SHOWDROPDOWN, TRUE);
-         return WaitForSetupWindow(s, L"ComboLBox");
-     },
-     [](const setuptest::SetupRun& s, HWND) {
-         Post(GetDlgItem(setuptest::WaitForPage(s.sheet, kStyleBox), kStyleBox), CB_SHOWDROPDOWN, FALSE);
-     }},
-    {L"help-menu",
-     [](Device& d, const setuptest::SetupRun& s) {
-         // "Help" is the bar's second item, after "Exit".
-         PostMessageW(FrontMenuBar(s.sheet), WM_LBUTTONUP, 0, MAKELPARAM(60 * d.Scale(), 10 * d.Scale()));
-         return WaitForSetupWindow(s, L"#32768");
-     },
-     [](const setuptest::SetupRun&, HWND menu) { Post(menu, WM_KEYDOWN, VK_ESCAPE); }},
-    {L"message-box",
-     [](Device& d, const setuptest::SetupRun& s) {
-         TypeSeparator(ShowPage(s, 1, kStyleBox), L"m");
-         setuptest::PressOk(d, s.sheet);
-         return d.WaitForShownWindow(L"#32770", L"Tormalin");
-     },
-     [](const setuptest::SetupRun&, HWND box) { Post(box, WM_COMMAND, IDOK); }},
-    {L"about",
-     [](Device& d, const setuptest::SetupRun& s) {
-         Post(s.sheet, WM_COMMAND, setuptest::kAboutCommand);
-         return d.WaitForShownWindow(L"#32770", L"About");
-     },
-     [](const setuptest::SetupRun&, HWND about) { Post(about, WM_COMMAND, IDOK); }},
-    {L"colour-dialog",
-     [](Device&, const setuptest::SetupRun& s) {
-         HWND page = ShowPage(s, 1, kStyleBox);
-         Post(page, WM_COMMAND, MAKEWPARAM(kColorButton, BN_CLICKED));
-         return WaitForSetupWindow(s, L"#32770");
-     },
-     [](const setuptest::SetupRun&, HWND dialog) { Post(dialog, WM_COMMAND, IDCANCEL); }},
-    {L"file-chooser",
-     [](Device&, const setuptest::SetupRun& s) {
-         Post(ShowPage(s, 2, setuptest::kAddTheme), WM_COMMAND, MAKEWPARAM(setuptest::kAddTheme, BN_CLICKED));
-         return WaitForSetupWindow(s, L"#32770");
-     },
-     [](const setuptest::SetupRun&, HWND dialog) { Post(dialog, WM_COMMAND, IDCANCEL); }},
+    {L"order", 0, Opens::Nothing},         {L"theme", 2, Opens::Nothing},
+    {L"timer", 1, Opens::Nothing},         {L"drop-down", 1, Opens::DropDown},
+    {L"help-menu", 1, Opens::HelpMenu},    {L"message-box", 1, Opens::EmptyFieldMessage},
+    {L"about", 1, Opens::About},           {L"colour-dialog", 1, Opens::Colours},
+    {L"file-chooser", 2, Opens::Files},
 };
+
+// Opens what over page as a user would; the window that shows it (page itself for nothing).
+HWND Open(Device& device, const setuptest::SetupRun& setup, HWND page, Opens what)
+{
+    switch (what) {
+    case Opens::Nothing:
+        return page;
+    case Opens::DropDown:
+        PostMessageW(GetDlgItem(page, kStyleBox), CB_SHOWDROPDOWN, TRUE, 0);
+        return WaitForSetupWindow(setup, L"ComboLBox");
+    case Opens::HelpMenu: {
+        // The page's menu bar along the sheet's foot; "Help" is its second item, after "Exit".
+        HWND bar = FindWindowExW(setup.sheet, nullptr, L"menu_worker", nullptr);
+        PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(60 * device.Scale(), 10 * device.Scale()));
+        return WaitForSetupWindow(setup, L"#32768");
+    }
+    case Opens::EmptyFieldMessage: {
+        // A pattern letter as separator empties the pattern list, and OK is refused.
+        HWND box = GetDlgItem(page, kSeparatorBox);
+        SendMessageW(FindWindowExW(box, nullptr, L"Edit", nullptr), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"m"));
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(kSeparatorBox, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box));
+        setuptest::PressOk(device, setup.sheet);
+        break;
+    }
+    case Opens::About:
+        PostMessageW(setup.sheet, WM_COMMAND, setuptest::kAboutCommand, 0);
+        break;
+    case Opens::Colours:
+        PostMessageW(page, WM_COMMAND, MAKEWPARAM(kColorButton, BN_CLICKED), 0);
+        break;
+    case Opens::Files:
+        PostMessageW(page, WM_COMMAND, MAKEWPARAM(setuptest::kAddTheme, BN_CLICKED), 0);
+        break;
+    }
+    return WaitForSetupWindow(setup, L"#32770");
+}
+
+void Close(HWND page, HWND shown, Opens what)
+{
+    if (what == Opens::DropDown)
+        PostMessageW(GetDlgItem(page, kStyleBox), CB_SHOWDROPDOWN, FALSE, 0);
+    else if (what == Opens::HelpMenu)
+        PostMessageW(shown, WM_KEYDOWN, VK_ESCAPE, 0);
+    else if (what != Opens::Nothing)
+        PostMessageW(shown, WM_COMMAND, IDCANCEL, 0);
+}
 
 } // namespace
 
@@ -177,12 +154,15 @@ TEST(XDisplay, ShowsWhatTheScreenReadsForEveryStateOfTheSetupProgram)
     const setuptest::SetupRun setup = setuptest::StartSetup(device);
     ASSERT_TRUE(setup.sheet);
     for (const SetupState& state : kSetupStates) {
-        HWND shown = state.open(device, setup);
+        SendMessageW(setup.sheet, PSM_SETCURSEL, state.page, 0);
+        HWND page = setuptest::WaitForPage(setup.sheet, state.page == 0 ? setuptest::kStartWithSystem
+                                                        : state.page == 1 ? kStyleBox : setuptest::kAddTheme);
+        HWND shown = page ? Open(device, setup, page, state.opens) : nullptr;
         ASSERT_TRUE(shown) << kit::Narrow(state.name);
         device.Settle(shown);
         EXPECT_EQ(DifferingPixels(device, state.name), 0u) << kit::Narrow(state.name);
-        if (state.close) {
-            state.close(setup, shown);
+        Close(page, shown, state.opens);
+        if (shown != page) {
             EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindowVisible(shown); }, 5000)) << kit::Narrow(state.name);
         }
     }

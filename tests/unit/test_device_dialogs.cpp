@@ -47,15 +47,3 @@ TEST(DeviceDialogs, EveryPartOfBothChoosersLiesInTheClientAreaOfEveryScreen)
         EXPECT_LE(file.list.bottom, file.filter.top);
     }
 }
-
-TEST(DeviceDialogs, TheFilterListAndFolderPathsReadAsTheOpenFileRecordMeansThem)
-{
-    const auto filters = ReadFilterList(L"skin (*.skin)\0*.skin\0All (*.*)\0*.*\0");
-    ASSERT_EQ(filters.size(), 2u);
-    EXPECT_EQ(filters[0].second, L"*.skin");
-    EXPECT_EQ(filters[1].first, L"All (*.*)");
-    EXPECT_EQ(ParentFolder(L"D:\\Program Files\\Velkis"), L"D:\\Program Files");
-    EXPECT_EQ(ParentFolder(L"D:\\Windows"), L"D:\\");
-    EXPECT_EQ(ParentFolder(L"D:\\"), L"D:\\");
-    EXPECT_EQ(JoinPath(L"D:\\", L"a.skin"), L"D:\\a.skin");
-}
