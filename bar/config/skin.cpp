@@ -20,12 +20,12 @@ SkinImage MakeSkinImage(HBITMAP bitmap)
     return SkinImage{bitmap, static_cast<int>(size.cx), static_cast<int>(size.cy)};
 }
 
-HBITMAP LoadNamedImage(HWND window, const wchar_t* folder, const SkinImageName& name)
+HBITMAP LoadNamedImage(ImageBitmapLoader& loader, const wchar_t* folder, const SkinImageName& name)
 {
     wchar_t path[kSkinImagePathCapacity];
     if (name.value[0] == '\0' || !JoinSkinPath(folder, name.value, path, kSkinImagePathCapacity))
         return nullptr;
-    return LoadImageBitmap(window, path);
+    return loader.Load(path);
 }
 
 // Puts one loaded image where its key says.
@@ -124,8 +124,9 @@ void LoadSkin(const wchar_t* skinPath, const SkinLoadFacts& facts, ButtonTable& 
 
     buttons = LoadedButtonTable();
     signal = {};
+    ImageBitmapLoader loader(facts.window);
     for (int i = 0; i < names.count; ++i)
-        Place(names.entries[i], LoadNamedImage(facts.window, folder, names.entries[i]), buttons, signal);
+        Place(names.entries[i], LoadNamedImage(loader, folder, names.entries[i]), buttons, signal);
     buttons.slots[0].rect = RECT{0, 0, 60 * facts.scaleFactor, kBarHeight * facts.scaleFactor};
     if (facts.phone)
         MarkSignalLevels(signal);
