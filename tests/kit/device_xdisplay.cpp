@@ -56,7 +56,7 @@ bool Device::ReadXDisplay(std::vector<COLORREF>* pixels, SIZE* size, std::string
     // The reader is a program of the host; Wine starts it as one, but its end cannot
     // be waited for, so the file is awaited (the reader renames it into place whole).
     wchar_t command[1200];
-    std::swprintf(command, 1200, L"/usr/bin/python3 %hs %hs 0x%llx", X_DISPLAY_READER, unixFile.c_str(),
+    std::swprintf(command, 1200, L"/usr/bin/python3 \"%hs\" \"%hs\" 0x%llx", X_DISPLAY_READER, unixFile.c_str(),
                   static_cast<unsigned long long>(window));
     STARTUPINFOW si{};
     si.cb = sizeof(si);
