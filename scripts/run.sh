@@ -120,7 +120,7 @@ watch_once() {
     local now
     now=$(skin_signature)
     if [ -n "$watched" ] && [ "$now" != "$watched" ]; then
-        ctl skin "$(skin_win)" && ctl reload && echo "reloaded $(basename "$skin") at $(date +%T)"
+        ctl skin "$(skin_win)" && echo "reloaded $(basename "$skin") at $(date +%T.%3N)"
         check_skin
     fi
     watched=$now
@@ -132,7 +132,7 @@ if [ -n "$watch" ]; then
     ctl wait &
     waiter=$!
     while kill -0 "$waiter" 2>/dev/null && { [ -z "$interactive" ] || desktop_alive; }; do
-        sleep 0.2 &
+        sleep 0.1 &
         wait $! || true
         watch_once
     done

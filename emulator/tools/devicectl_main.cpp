@@ -8,8 +8,8 @@
 //   tap-button KEY     taps the bar's button that shows the skin image KEY
 //                      ("Volume Normal"), as the stylus would
 //   sheet-page N       shows page N (from 0) of the open setup sheet, as a tap on its tab
-//   skin FILE          copies the skin's folder onto the device and makes it the theme
-//   reload             makes the running bar reload, as the setup program's OK does
+//   skin FILE          copies the skin's folder onto the device and makes it the theme;
+//                      a running bar reloads, as on the setup program's OK
 //   find-image BMP [SCALE]  prints where the bar shows that bitmap (drawn at
 //                      SCALE, 1 by default); status 1 when it does not
 //   stop               ends every device program
@@ -146,6 +146,7 @@ int Skin(int argc, wchar_t** argv)
         std::fwprintf(stderr, L"devicectl skin: %ls\n", error.c_str());
         return 1;
     }
+    emu::ReloadRunningBar(5000);   // none before the bar starts
     return 0;
 }
 
@@ -170,9 +171,8 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"tap-button") return TapButton(argc, argv);
     if (command == L"sheet-page") return SheetPage(argc, argv);
     if (command == L"skin") return Skin(argc, argv);
-    if (command == L"reload") return emu::ReloadRunningBar(5000) ? 0 : 1;
     if (command == L"find-image") return FindImage(argc, argv);
     if (command == L"stop") return emu::TerminateDeviceProcesses(5000) >= 0 ? 0 : 1;
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|skin FILE|reload|find-image BMP [SCALE]|stop\n");
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|skin FILE|find-image BMP [SCALE]|stop\n");
     return 2;
 }

@@ -56,7 +56,9 @@ while [ $(( ($(now) - saved) / 1000000 )) -lt 2000 ]; do
     if ctl find-image "$menu_win" >/dev/null; then shown=$(now); break; fi
 done
 [ -n "$shown" ] || { cat "$log" >&2; fail "the saved image did not show within 2 s"; }
-echo "watch check: the saved image showed $(( (shown - saved) / 1000000 )) ms after its save"
+reloaded=$(grep -m1 '^reloaded' "$log" | sed 's/.* at //')
+echo "watch check: saved at $(date -d @$((saved / 1000000000)) +%T).$(printf %03d $(( saved / 1000000 % 1000 ))), $reloaded the bar had reloaded;" \
+     "the image was seen $(( (shown - saved) / 1000000 )) ms after its save"
 
 # A skin naming a missing image: the checker's findings are printed at its save.
 lines=$(wc -l <"$log")
