@@ -21,6 +21,7 @@
 //                     200 to the window starts the hang without a tap.
 //  16 HangsWhenReady  that hang starts by itself as soon as the windows are shown.
 #include "emulator/lib/command_line.h"
+#include "emulator/lib/plain_paint.h"
 #include "emulator/sampleapp/event_log.h"
 #include "emulator/sampleapp/hang.h"
 #include "emulator/sampleapp/notes.h"
@@ -92,15 +93,12 @@ LRESULT OnCommand(HWND window, SampleWindow* self, WPARAM wParam)
 
 void OnPaint(HWND window)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    emu::PlainPaint paint(window);
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     wchar_t title[64] = L"";
     GetWindowTextW(window, title, 64);
     DrawTextW(dc, title, -1, &r, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    EndPaint(window, &ps);
 }
 
 LRESULT OnClose(HWND window, SampleWindow* self, WPARAM wParam)

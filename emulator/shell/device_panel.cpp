@@ -3,8 +3,8 @@
 #include "emulator/shell/device_panel.h"
 #include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"
-#include "emulator/shell/window_class.h"
 #include "emulator/lib/device_panel_rows.h"
+#include "emulator/lib/plain_paint.h"
 #include "emulator/protocol.h"
 #include "platform/device_reset.h"
 #include "platform/scoped_win.h"
@@ -46,12 +46,9 @@ void PaintRow(HDC dc, const PanelGeometry& g, const PanelRow& row, int index, in
 
 void OnPaint(HWND window)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
+    PlainPaint paint(window);
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     const PanelGeometry g = PanelGeometryFor(ShellScale());
     ScopedGdiObject<HFONT> font(CreateShellAppFont(12 * g.scale, FW_NORMAL));
     ScopedSelectObject selected(dc, font.get());
@@ -59,7 +56,6 @@ void OnPaint(HWND window)
     const std::vector<PanelRow> rows = PanelRows(page, ReadDeviceState());
     for (size_t i = 0; i < rows.size(); ++i)
         PaintRow(dc, g, rows[i], static_cast<int>(i), r.right);
-    EndPaint(window, &ps);
 }
 
 void Press(const PanelButton& button)
@@ -98,19 +94,15 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
     case WM_PAINT: OnPaint(window); return 0;
     case WM_LBUTTONUP: OnStylusUp(window, lParam); return 0;
-    case WM_COMMAND: OnShellAppCommand(window, wParam); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return ShellAppDefProc(window, message, wParam, lParam);
 }
 
 } // namespace
 
 HWND CreateDevicePanel(HINSTANCE instance)
 {
-    if (!RegisterShellClass(instance, PanelProc, kSettingsClass))
-        return nullptr;
-    return CreateShellAppWindow(instance, kSettingsClass, kSettingsTitle);
+    return CreateShellAppWindow(instance, PanelProc, kSettingsClass, kSettingsTitle);
 }
 
 } // namespace emu

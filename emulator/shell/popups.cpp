@@ -9,6 +9,7 @@
 #include "emulator/shell/window_class.h"
 #include "emulator/lib/clock_width.h"
 #include "emulator/lib/device_processes.h"
+#include "emulator/lib/plain_paint.h"
 #include "emulator/protocol.h"
 #include "platform/emulated/device_state.h"
 #include "platform/wave_volume.h"
@@ -48,12 +49,9 @@ void BubbleText(const wchar_t* title, wchar_t* out, int capacity)
 
 void PaintPopup(HWND window)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
+    PlainPaint paint(window);
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     const int scale = ShellScale();
     if (window == Shell().startMenu) {
         const int row = 20 * scale;
@@ -71,7 +69,6 @@ void PaintPopup(HWND window)
         DrawTextW(dc, title, -1, &top, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         DrawTextW(dc, text, -1, &bottom, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
-    EndPaint(window, &ps);
 }
 
 // A tap on the volume bubble mutes the device, or gives a muted device its volume back.

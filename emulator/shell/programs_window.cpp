@@ -2,8 +2,8 @@
 #include "emulator/shell/programs_window.h"
 #include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"
-#include "emulator/shell/window_class.h"
 #include "emulator/lib/device_processes.h"
+#include "emulator/lib/plain_paint.h"
 #include "emulator/lib/sample_programs.h"
 #include "emulator/protocol.h"
 #include "platform/scoped_win.h"
@@ -32,12 +32,9 @@ void PaintRow(HDC dc, const SampleProgram& program, RECT row, bool pressed, HFON
 
 void OnPaint(HWND window)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
+    PlainPaint paint(window);
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     const int s = ShellScale();
     ScopedGdiObject<HFONT> nameFont(CreateShellAppFont(13 * s, FW_BOLD));
     ScopedGdiObject<HFONT> lineFont(CreateShellAppFont(11 * s, FW_NORMAL));
@@ -45,7 +42,6 @@ void OnPaint(HWND window)
     for (size_t i = 0; i < programs.size(); ++i)
         PaintRow(dc, programs[i], SampleProgramRowRect(static_cast<int>(i), r.right, s), static_cast<int>(i) == pressedRow,
                  nameFont.get(), lineFont.get(), s);
-    EndPaint(window, &ps);
 }
 
 int RowAt(HWND window, LPARAM lParam)
@@ -85,19 +81,15 @@ LRESULT CALLBACK ProgramsProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_PAINT: OnPaint(window); return 0;
     case WM_LBUTTONDOWN: OnStylusDown(window, lParam); return 0;
     case WM_LBUTTONUP: OnStylusUp(window, lParam); return 0;
-    case WM_COMMAND: OnShellAppCommand(window, wParam); return 0;
-    case WM_DESTROY: PostQuitMessage(0); return 0;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return ShellAppDefProc(window, message, wParam, lParam);
 }
 
 } // namespace
 
 HWND CreateProgramsWindow(HINSTANCE instance)
 {
-    if (!RegisterShellClass(instance, ProgramsProc, kProgramsClass))
-        return nullptr;
-    return CreateShellAppWindow(instance, kProgramsClass, kProgramsTitle);
+    return CreateShellAppWindow(instance, ProgramsProc, kProgramsClass, kProgramsTitle);
 }
 
 } // namespace emu

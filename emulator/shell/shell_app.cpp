@@ -3,6 +3,7 @@
 #include "emulator/shell/device_panel.h"
 #include "emulator/shell/programs_window.h"
 #include "emulator/shell/shell_state.h"
+#include "emulator/shell/window_class.h"
 #include "emulator/lib/device_processes.h"
 #include "emulator/protocol.h"
 #include "platform/done_button.h"
@@ -70,8 +71,10 @@ bool RunShellApp(HINSTANCE instance, const wchar_t* arg, int* exitCode)
     return true;
 }
 
-HWND CreateShellAppWindow(HINSTANCE instance, const wchar_t* cls, const wchar_t* title)
+HWND CreateShellAppWindow(HINSTANCE instance, WNDPROC proc, const wchar_t* cls, const wchar_t* title)
 {
+    if (!RegisterShellClass(instance, proc, cls))
+        return nullptr;
     const int top = 26 * ShellScale();
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN) - top;
@@ -85,10 +88,18 @@ HWND CreateShellAppWindow(HINSTANCE instance, const wchar_t* cls, const wchar_t*
     return window;
 }
 
-void OnShellAppCommand(HWND window, WPARAM wParam)
+LRESULT ShellAppDefProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (LOWORD(wParam) == IDOK)
-        DestroyWindow(window);
+    switch (message) {
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK)
+            DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
 }
 
 HFONT CreateShellAppFont(int height, int weight)

@@ -13,10 +13,12 @@ void OpenShellApp(const wchar_t* arg);
 // when arg names none.
 bool RunShellApp(HINSTANCE instance, const wchar_t* arg, int* exitCode);
 
-// For the applications' window procedures: the window's frame below the taskbar,
-// with the OK button, shown in front. OK (IDOK) closes it.
-HWND CreateShellAppWindow(HINSTANCE instance, const wchar_t* cls, const wchar_t* title);
-void OnShellAppCommand(HWND window, WPARAM wParam);
+// For the applications: registers cls with proc and makes the window, below the
+// taskbar, with the OK button, shown in front.
+HWND CreateShellAppWindow(HINSTANCE instance, WNDPROC proc, const wchar_t* cls, const wchar_t* title);
+// What the applications' procedures leave to the frame: OK (IDOK) closes the window,
+// and the process ends with it.
+LRESULT ShellAppDefProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The applications' text font, height pixels high (the caller deletes it).
 HFONT CreateShellAppFont(int height, int weight);

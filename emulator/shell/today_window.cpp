@@ -2,6 +2,7 @@
 #include "emulator/shell/today_window.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/window_class.h"
+#include "emulator/lib/plain_paint.h"
 #include "emulator/protocol.h"
 #include "platform/emulated/device_state.h"
 #include <strsafe.h>
@@ -12,12 +13,9 @@ namespace {
 
 void PaintToday(HWND window)
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(window, &ps);
-    RECT r;
-    GetClientRect(window, &r);
-    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
+    PlainPaint paint(window);
+    HDC dc = paint.dc();
+    RECT r = paint.client();
     const int s = ShellScale();
     wchar_t date[64] = L"";
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, 64);
@@ -30,7 +28,6 @@ void PaintToday(HWND window)
         RECT line{6 * s, (6 + 22 * i) * s, r.right - 6 * s, (26 + 22 * i) * s};
         DrawTextW(dc, lines[i], -1, &line, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }
-    EndPaint(window, &ps);
 }
 
 LRESULT CALLBACK TodayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -5,9 +5,11 @@ set -eu
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${VELKIS_BUILD_DIR:-$root/build}
 . "$root/scripts/harness.sh"
+own=
 if [ -z "${WINEPREFIX:-}" ]; then
     harness_setup "$build" portrait
     trap harness_teardown EXIT
+    own=1
 fi
 harness_switch_profile portrait >/dev/null
 ctl() { wine "$build/emulator/devicectl.exe" "$@"; }
@@ -22,7 +24,7 @@ cp -r "$build/install/Themes/Default" "$skin_dir"
 VELKIS_RUN_BUILD_DIR="$build" "$root/scripts/run.sh" --skin "$skin_dir/barconfin.skin" --watch >"$log" 2>&1 &
 runner=$!
 stop() { kill "$runner" 2>/dev/null || true; wait "$runner" 2>/dev/null || true; ctl stop >/dev/null 2>&1 || true; }
-trap 'stop; [ -z "${HARNESS_STARTED_XVFB:-}" ] || harness_teardown' EXIT
+trap 'stop; [ -z "$own" ] || harness_teardown' EXIT
 
 # Bounded waits for the device and the bar wearing the copy.
 for _ in $(seq 600); do grep -q '^Watching' "$log" && break; kill -0 "$runner" || break; sleep 0.1; done
