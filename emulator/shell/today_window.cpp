@@ -21,8 +21,10 @@ void PaintToday(HWND window)
     GetDateFormatW(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, date, 64);
     const DeviceState state = ReadDeviceState();
     wchar_t status[96];
-    StringCchPrintfW(status, 96, L"Battery %lu%%%s   %s", state.batteryPercent, state.charging ? L" charging" : L"",
-                     WorkingCellularLine(state.lines) ? L"Phone on" : L"No phone");
+    wchar_t battery[32] = L"No battery";
+    if (state.batteryPercent <= 100)
+        StringCchPrintfW(battery, 32, L"Battery %lu%%%s", state.batteryPercent, state.charging ? L" charging" : L"");
+    StringCchPrintfW(status, 96, L"%s   %s", battery, WorkingCellularLine(state.lines) ? L"Phone on" : L"No phone");
     const wchar_t* lines[] = {L"Today", date, status};
     for (int i = 0; i < 3; ++i) {
         RECT line{6 * s, (6 + 22 * i) * s, r.right - 6 * s, (26 + 22 * i) * s};
