@@ -11,6 +11,7 @@
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/indicators.h"
+#include "common/ini_file.h"
 #include "platform/regional_settings.h"
 
 namespace {
@@ -22,6 +23,21 @@ bool IsShown(int id)
     return slot >= 0 && buttonTable.slots[slot].shown;
 }
 
+// config.ini and the skin, read as one: no other program rewrites them halfway
+// through, and the fifty reads take the machine-wide lock without a system call.
+void ReadSettingsAndSkin(ButtonTable& buttons, SignalImageSet& signal)
+{
+    IniFilesLock filesLock;
+    ResolveSettingsPaths(programFolder, PhoneEdition);
+    const wchar_t* skin = LoadSkinOrDefault(settingsPaths.skinPath, settingsPaths.defaultSkinPath,
+                                            SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition}, buttons, signal);
+    LoadSkinFonts(skin);
+    ApplyOrder(buttons, PhoneEdition);
+    TakeImageSizes(buttons, signal, PhoneEdition);
+    ApplySkinScale(skin, ScaleFactor);
+    ApplyVisibility(buttons);
+}
+
 } // namespace
 
 void LoadAppearance()
@@ -30,16 +46,9 @@ void LoadAppearance()
     // The setup program may have changed the clock's pattern since the last load.
     AdoptTimeSettings();
 
-    ResolveSettingsPaths(programFolder, PhoneEdition);
     ButtonTable buttons;
     SignalImageSet signal;
-    const wchar_t* skin = LoadSkinOrDefault(settingsPaths.skinPath, settingsPaths.defaultSkinPath,
-                                            SkinLoadFacts{barWindow, barInstance, ScaleFactor, PhoneEdition}, buttons, signal);
-    LoadSkinFonts(skin);
-    ApplyOrder(buttons, PhoneEdition);
-    TakeImageSizes(buttons, signal, PhoneEdition);
-    ApplySkinScale(skin, ScaleFactor);
-    ApplyVisibility(buttons);
+    ReadSettingsAndSkin(buttons, signal);
     InstallButtons(buttons, signal);
     closePairInUse = IsShown(BUTTON_CLOSE) || IsShown(BUTTON_OK);
 
