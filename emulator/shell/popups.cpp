@@ -158,6 +158,9 @@ void ShowPopup(HWND popup, int x, int y, int w, int h)
     SetWindowPos(popup, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(popup, nullptr, TRUE);
     ShowWindow(popup, SW_SHOWNOACTIVATE);
+    // A first show leaves the popup under the other windows on the X display until
+    // it is raised on a call of its own.
+    SetWindowPos(popup, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 bool IsOpen(HWND popup)
