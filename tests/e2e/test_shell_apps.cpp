@@ -71,7 +71,13 @@ PopupPicture BatteryPopupPicture(BarDevice& b)
     RECT r;
     GetWindowRect(popup, &r);
     picture.size = {r.right - r.left, r.bottom - r.top};
-    picture.pixels = b.device.ReadScreen(r);
+    // Its lines are drawn one by one: the picture is the one that holds still.
+    std::vector<COLORREF> last;
+    Device::WaitUntil([&] {
+        last = picture.pixels;
+        picture.pixels = b.device.ReadScreen(r);
+        return picture.pixels == last;
+    }, 3000);
     b.device.Tap(b.bar, 40 * b.s, 13 * b.s);   // a tap on the bar closes it
     b.device.WaitForNoWindow(L"#32770", L"Battery/Memory");
     return picture;
