@@ -122,6 +122,9 @@ TEST(BarIndicators, WineOwnLineServiceMeansNoPhone)
         config = device.ReadFile(L"\\Program Files\\Velkis\\config.ini");
         return config.find("Display=") != std::string::npos;
     }, 3000);
+    // The first start writes the defaults beside the program.
+    EXPECT_NE(config.find("Theme File=D:\\Program Files\\Velkis\\Themes\\Default\\barconfin.skin\n"), std::string::npos)
+        << config;
     EXPECT_NE(config.find("Order=connection,home,volume,battery,clock,menu,close\n"), std::string::npos) << config;
     EXPECT_EQ(TelephonyInits(), 0u);
 }

@@ -1,6 +1,5 @@
 // The bar program on the emulated device: one copy only, its window, its end.
 #include <gtest/gtest.h>
-#include "tests/e2e/bar_test_skin.h"
 #include "tests/kit/device.h"
 
 using kit::Device;
@@ -79,48 +78,4 @@ TEST(BarSpine, AProgramPathTooLongForItsBufferEndsWithoutAWindow)
     EXPECT_EQ(BarWindowCount(device.Taskbar()), 0);
     // Nothing was written into a cut folder.
     EXPECT_FALSE(device.FileExists(folder + L"\\config.ini"));
-}
-
-TEST(BarSpine, FirstStartWritesTheDefaultSettingsBesideTheProgram)
-{
-    Device device;
-    ASSERT_TRUE(device.Ready());
-    ASSERT_TRUE(device.StartBar());
-    std::string config;
-    // The window exists while its creation still loads the settings.
-    Device::WaitUntil([&] {
-        config = device.ReadFile(L"\\Program Files\\Velkis\\config.ini");
-        return config.find("Display=") != std::string::npos;
-    }, 3000);
-    EXPECT_NE(config.find("Theme File=D:\\Program Files\\Velkis\\Themes\\Default\\barconfin.skin\n"), std::string::npos)
-        << config;
-    EXPECT_NE(config.find("Order=signal,connection,home,volume,battery,clock,menu,close\n"), std::string::npos)
-        << config;
-    EXPECT_NE(config.find("Display=11111111\n"), std::string::npos) << config;
-}
-
-TEST(BarSpine, AnEditedSkinShowsWhenTheUpdateSendReturns)
-{
-    kit::DeviceOptions options;
-    options.phone = false;
-    Device device(options);
-    ASSERT_TRUE(device.Ready());
-    // Lists that name every button; a partial one keeps loaded records in the free slots.
-    const char* order = "connection,home,volume,battery,clock,menu,close";
-    ASSERT_TRUE(bartest::InstallTestSkin(device, order, "0000010"));
-    HWND bar = device.StartBar();
-    ASSERT_TRUE(bar);
-    int s = device.Scale();
-    RECT r;
-    GetClientRect(bar, &r);
-    int x = r.right - 5 * s;
-    EXPECT_TRUE(bartest::Near(bartest::WaitForPixel(device, x, 13 * s, bartest::kMenu), bartest::kMenu));
-
-    // Hide the menu button; after the synchronous update the background shows there.
-    ASSERT_TRUE(bartest::InstallTestSkin(device, order, "0000000"));
-    UINT update = RegisterWindowMessageW(L"Velkis_UpdateNotify");
-    DWORD_PTR result = 1;
-    ASSERT_TRUE(SendMessageTimeoutW(bar, update, 0, 0, SMTO_BLOCK, 5000, &result));
-    COLORREF seen = bartest::WaitForPixel(device, x, 13 * s, bartest::kPortrait, 500);
-    EXPECT_TRUE(bartest::Near(seen, bartest::kPortrait)) << std::hex << seen;
 }

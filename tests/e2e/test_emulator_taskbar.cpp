@@ -114,45 +114,34 @@ TEST(EmulatorTaskbar, StartButtonOpensTheStartMenuOnThePress)
     EXPECT_EQ(kit::FindShownWindow(emu::kStartMenuClass, nullptr), nullptr);
 }
 
-TEST(EmulatorTaskbar, CloseButtonClosesTheForegroundApplication)
+TEST(EmulatorTaskbar, CloseButtonClosesTheForegroundApplicationOrSendsOkToACaptionOkOne)
 {
     kit::Device d;
     ASSERT_TRUE(d.Ready());
     const int s = d.Scale();
-    HWND app = d.OpenSampleWindow(L"Notes", L"NotesClass", kPlainWindow, 0);
-    ASSERT_NE(app, nullptr);
-    ASSERT_TRUE(kit::Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 2000));
     // As the bar presses it: down with wParam 1, up with wParam 0, sent.
     const LPARAM at = MAKELPARAM(d.Screen().cx - 13 * s, 13 * s);
-    SendMessageW(d.Taskbar(), WM_LBUTTONDOWN, 1, at);
-    SendMessageW(d.Taskbar(), WM_LBUTTONUP, 0, at);
-    ASSERT_TRUE(d.WaitForNoWindow(L"NotesClass", L"Notes", 3000));
-    bool sawClose = false, sawOk = false;
-    for (const kit::SampleEvent& e : d.SampleEvents()) {
-        sawClose = sawClose || (e.title == "Notes" && e.what == "close");
-        sawOk = sawOk || (e.title == "Notes" && e.what == "command");
+    const struct { const wchar_t* title; const wchar_t* cls; bool captionOk; } cases[] = {
+        {L"Notes", L"NotesClass", false}, {L"Confirm", L"Dialog", true}};
+    for (const auto& c : cases) {
+        HWND app = d.OpenSampleWindow(c.title, c.cls, kPlainWindow, c.captionOk ? 0x80000000 : 0);
+        ASSERT_NE(app, nullptr);
+        ASSERT_TRUE(kit::Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 2000));
+        SendMessageW(d.Taskbar(), WM_LBUTTONDOWN, 1, at);
+        SendMessageW(d.Taskbar(), WM_LBUTTONUP, 0, at);
+        ASSERT_TRUE(d.WaitForNoWindow(c.cls, c.title, 3000));
+        bool sawClose = false, sawCommand = false, sawOk = false;
+        for (const kit::SampleEvent& e : d.SampleEvents()) {
+            if (e.title != kit::Narrow(c.title))
+                continue;
+            sawClose = sawClose || e.what == "close";
+            sawCommand = sawCommand || e.what == "command";
+            sawOk = sawOk || (e.what == "command" && e.value == IDOK);
+        }
+        EXPECT_EQ(sawClose, !c.captionOk) << kit::Narrow(c.title);
+        EXPECT_EQ(sawCommand, c.captionOk) << kit::Narrow(c.title);
+        EXPECT_EQ(sawOk, c.captionOk) << kit::Narrow(c.title);
     }
-    EXPECT_TRUE(sawClose);
-    EXPECT_FALSE(sawOk);
-}
-
-TEST(EmulatorTaskbar, OkButtonSendsOkToAnApplicationWithTheCaptionOkStyle)
-{
-    kit::Device d;
-    ASSERT_TRUE(d.Ready());
-    const int s = d.Scale();
-    HWND app = d.OpenSampleWindow(L"Confirm", L"Dialog", kPlainWindow, 0x80000000);
-    ASSERT_NE(app, nullptr);
-    ASSERT_TRUE(kit::Device::WaitUntil([&] { return GetForegroundWindow() == app; }, 2000));
-    d.Tap(d.Taskbar(), d.Screen().cx - 13 * s, 13 * s);
-    ASSERT_TRUE(d.WaitForNoWindow(L"Dialog", L"Confirm", 3000));
-    bool sawClose = false, sawOk = false;
-    for (const kit::SampleEvent& e : d.SampleEvents()) {
-        sawClose = sawClose || (e.title == "Confirm" && e.what == "close");
-        sawOk = sawOk || (e.title == "Confirm" && e.what == "command" && e.value == IDOK);
-    }
-    EXPECT_TRUE(sawOk);
-    EXPECT_FALSE(sawClose);
 }
 
 TEST(EmulatorTaskbar, CloseButtonLeavesTheTodayScreenAlone)

@@ -107,16 +107,27 @@ protected:
 
 } // namespace
 
-TEST_F(SettingsLoadTest, FirstStartWritesThemeOrderAndDisplayForAPhone)
+TEST_F(SettingsLoadTest, FirstStartWritesThemeOrderAndDisplayWithAndWithoutAPhone)
 {
-    WriteSkin(kFullSkin);
-    Load();
-    // Display, written last, is a new key of an existing section: it goes under the header.
-    std::string expected = "[Settings]\nTheme File=" + Narrow(SkinPath()) +
-                           "\n[TopBar Settings]\nDisplay=11111111\nOrder=signal,connection,home,volume,battery,clock,menu,close\n";
-    EXPECT_EQ(IniTestFolder::Read(ConfigPath()), expected);
-    EXPECT_EQ(std::wstring(settingsPaths.skinPath), SkinPath());
-    EXPECT_EQ(std::wstring(settingsPaths.skinFolder), skinDir);
+    const struct { bool phone; const char* settings; } cases[] = {
+        {true, "Display=11111111\nOrder=signal,connection,home,volume,battery,clock,menu,close\n"},
+        {false, "Display=1111111\nOrder=connection,home,volume,battery,clock,menu,close\n"},
+    };
+    for (const auto& c : cases) {
+        PhoneEdition = c.phone;
+        DeleteFileW(ConfigPath().c_str());
+        WriteSkin(kFullSkin);
+        Load();
+        // Display, written last, is a new key of an existing section: it goes under the header.
+        EXPECT_EQ(IniTestFolder::Read(ConfigPath()),
+                  "[Settings]\nTheme File=" + Narrow(SkinPath()) + "\n[TopBar Settings]\n" + c.settings);
+        EXPECT_EQ(std::wstring(settingsPaths.skinPath), SkinPath());
+        EXPECT_EQ(std::wstring(settingsPaths.skinFolder), skinDir);
+        // Without a phone the signal set is never read.
+        EXPECT_EQ(signalImages.levels[0].normalImage != nullptr, c.phone);
+        for (const ButtonRecord& level : signalImages.levels)
+            EXPECT_TRUE(c.phone || (!level.normalImage && !level.shown));
+    }
 }
 
 TEST_F(SettingsLoadTest, ATapOnAFreshlyLoadedBarHitsItsButtonBeforeAnyPaint)
@@ -136,21 +147,6 @@ TEST_F(SettingsLoadTest, ATapOnAFreshlyLoadedBarHitsItsButtonBeforeAnyPaint)
     EXPECT_EQ(HitTestButton(POINT{right - 39, 24}, &enabled), -1);
     EXPECT_EQ(HitTestButton(POINT{right - 40, 10}, &enabled), -1);          // the title
     EXPECT_EQ(HitTestButton(POINT{59, 25}, &enabled), BUTTON_START_MENU);
-}
-
-TEST_F(SettingsLoadTest, FirstStartWithoutAPhoneWritesTheShorterDefaults)
-{
-    PhoneEdition = false;
-    WriteSkin(kFullSkin);
-    Load();
-    std::string expected = "[Settings]\nTheme File=" + Narrow(SkinPath()) +
-                           "\n[TopBar Settings]\nDisplay=1111111\nOrder=connection,home,volume,battery,clock,menu,close\n";
-    EXPECT_EQ(IniTestFolder::Read(ConfigPath()), expected);
-    // Without a phone the signal set is never read.
-    for (const ButtonRecord& level : signalImages.levels) {
-        EXPECT_EQ(level.normalImage, nullptr);
-        EXPECT_EQ(level.shown, FALSE);
-    }
 }
 
 TEST_F(SettingsLoadTest, AThemeFileWithoutOrderIsNotCompletedAndAnEmptyOneIsReset)
@@ -221,42 +217,25 @@ TEST_F(SettingsLoadTest, SignalSetReusesValuesButClearsBeforeEachPressedKey)
     }
 }
 
-TEST_F(SettingsLoadTest, ImageScaleDependsOnHiResAndTheScreen)
+TEST_F(SettingsLoadTest, BothProgramsReadHiResAlike)
 {
     WriteSkin(kFullSkin);
     Load();
     EXPECT_EQ(ImageScale, 1);
-    ScaleFactor = 2;
-    Load();
-    EXPECT_EQ(ImageScale, 2);
-    EXPECT_EQ(buttonTable.slots[0].rect.right, 120);
-    std::string hiRes = kFullSkin;
-    hiRes.replace(hiRes.find("HiRes=0"), 7, "HiRes=1");
-    WriteSkin(hiRes);
-    Load();
-    EXPECT_EQ(ImageScale, 1);
-    EXPECT_TRUE(skinHiRes);
-    // No HiRes key at all counts as 0; so does a value that is no number.
-    std::string noKey = kFullSkin;
-    noKey.erase(noKey.find("HiRes=0\r\n"), 9);
-    WriteSkin(noKey);
-    Load();
-    EXPECT_EQ(ImageScale, 2);
-}
-
-TEST_F(SettingsLoadTest, BothProgramsReadHiResAlike)
-{
     // A HiRes skin: the bar draws its images at their own size on a scale-2 screen,
-    // the setup program does not list it on a 240-pixel one.
+    // the setup program does not list it on a 240-pixel one. No key or no number counts as 0.
     ScaleFactor = 2;
-    const struct { const char* value; bool hiRes; } cases[] = {{"0", false}, {"1", true}, {"2", true}, {"x", false}};
+    const struct { const char* value; bool hiRes; } cases[] = {
+        {"HiRes=0", false}, {"HiRes=1", true}, {"HiRes=2", true}, {"HiRes=x", false}, {"", false}};
     for (const auto& c : cases) {
         std::string skin = kFullSkin;
-        skin.replace(skin.find("HiRes=0"), 7, std::string("HiRes=") + c.value);
+        skin.replace(skin.find("HiRes=0"), 7, c.value);
         WriteSkin(skin);
         Load();
-        EXPECT_EQ(ImageScale == 1, c.hiRes) << "the bar, HiRes=" << c.value;
-        EXPECT_EQ(ScanSkinFolder(skinDir, 240).empty(), c.hiRes) << "the setup program, HiRes=" << c.value;
+        EXPECT_EQ(ImageScale, c.hiRes ? 1 : 2) << "the bar, " << c.value;
+        EXPECT_EQ(skinHiRes, c.hiRes) << c.value;
+        EXPECT_EQ(buttonTable.slots[0].rect.right, 120) << "the start button follows the screen";
+        EXPECT_EQ(ScanSkinFolder(skinDir, 240).empty(), c.hiRes) << "the setup program, " << c.value;
     }
 }
 

@@ -46,15 +46,6 @@ TEST(ProgramFolder, ACutModuleNameNeverGivesAFolder)
     EXPECT_FALSE(ProgramFolderFromModulePath(L"D:\\Program Files\\V.exe", 22, 80, small, 10));
 }
 
-TEST(ScaleFactor, DoublesOnlyAbove400Pixels)
-{
-    EXPECT_EQ(ScaleFactorForWidth(240), 1);
-    EXPECT_EQ(ScaleFactorForWidth(320), 1);
-    EXPECT_EQ(ScaleFactorForWidth(400), 1);
-    EXPECT_EQ(ScaleFactorForWidth(401), 2);
-    EXPECT_EQ(ScaleFactorForWidth(480), 2);
-}
-
 TEST(ShellProcess, NameComparisonIsExactAfterTheLastBackslash)
 {
     EXPECT_TRUE(IsShellProcessName(L"shell32.exe"));

@@ -1,21 +1,22 @@
-// The system taskbar's geometry and clock rules, without windows.
+// The system taskbar's geometry and clock rules, and the bar's points on it, without windows.
 #include <gtest/gtest.h>
+#include "bar/core/clock.h"
+#include "bar/core/startup.h"
 #include "emulator/lib/clock_width.h"
 #include "emulator/lib/taskbar_layout.h"
 
-using emu::ClockSettings;
 using emu::TaskbarPlace;
 
 namespace {
 
-int Width(const ClockSettings& s, int scale, int digital = 37)
+int Width(const emu::ClockSettings& s, int scale, int digital = 37)
 {
     return emu::SystemClockWidthFor(s, scale, [=] { return digital; });
 }
 
-ClockSettings Settings(int analog, int limited, int major, bool today)
+emu::ClockSettings Settings(int analog, int limited, int major, bool today)
 {
-    ClockSettings s;
+    emu::ClockSettings s;
     s.analogClock = analog;
     s.limitedClock = limited;
     s.platformMajor = major;
@@ -60,30 +61,29 @@ TEST(EmulatorTaskbarLayout, TheBarsTapPointsLandOnTheirIcons)
             for (int clock : {0, 20 * scale, 53}) {
                 SCOPED_TRACE("scale " + std::to_string(scale) + " phone " + std::to_string(phone) + " clock "
                              + std::to_string(clock));
-                const int w = 240 * scale, s = scale, y = 13 * s;
+                const int w = 240 * scale, s = scale;
                 const emu::TaskbarLayout l = emu::ComputeTaskbarLayout(w, s, clock, phone);
                 EXPECT_EQ(l.height, 26 * s);
-                const int connection = w - (phone ? 50 : 30) * s - clock - 28 * s;
-                EXPECT_EQ(emu::HitTaskbar(l, POINT{connection, y}), TaskbarPlace::Connection);
-                const int signal = w - 30 * s - clock - 28 * s;
-                EXPECT_EQ(emu::HitTaskbar(l, POINT{signal, y}), phone ? TaskbarPlace::Signal : TaskbarPlace::Connection);
-                const int clockX = clock ? w - clock / 2 - 28 * s : -10;
-                EXPECT_EQ(emu::HitTaskbar(l, POINT{clockX, y}), clock ? TaskbarPlace::Clock : TaskbarPlace::None);
+                // The bar's own points (their values are proven in TapPoints) hit the system's icons.
+                const TapPoints p = TapPointsFor(w, s, clock, phone);
+                EXPECT_EQ(emu::HitTaskbar(l, p.connection), TaskbarPlace::Connection);
+                EXPECT_EQ(emu::HitTaskbar(l, p.signal), phone ? TaskbarPlace::Signal : TaskbarPlace::Connection);
+                EXPECT_EQ(emu::HitTaskbar(l, p.clock), clock ? TaskbarPlace::Clock : TaskbarPlace::None);
                 EXPECT_EQ(emu::HitTaskbar(l, POINT{w - 13 * s, 13 * s}), TaskbarPlace::Close);
                 EXPECT_EQ(emu::HitTaskbar(l, POINT{0, 0}), TaskbarPlace::Start);
                 EXPECT_EQ(emu::HitTaskbar(l, POINT{60 * s - 1, 26 * s - 1}), TaskbarPlace::Start);
-                EXPECT_EQ(emu::HitTaskbar(l, POINT{60 * s, y}), TaskbarPlace::None);
+                EXPECT_EQ(emu::HitTaskbar(l, POINT{60 * s, 13 * s}), TaskbarPlace::None);
                 EXPECT_EQ(emu::HitTaskbar(l, POINT{w - 13 * s, 26 * s}), TaskbarPlace::None) << "below the taskbar";
             }
         }
     }
 }
 
-TEST(EmulatorTaskbarLayout, ScaleDoublesAboveFourHundredPixels)
+TEST(ScaleFactor, BarAndSystemTaskbarDoubleOnlyAbove400Pixels)
 {
-    EXPECT_EQ(emu::TaskbarScale(240), 1);
-    EXPECT_EQ(emu::TaskbarScale(320), 1);
-    EXPECT_EQ(emu::TaskbarScale(400), 1);
-    EXPECT_EQ(emu::TaskbarScale(401), 2);
-    EXPECT_EQ(emu::TaskbarScale(480), 2);
+    const struct { int width, scale; } cases[] = {{240, 1}, {320, 1}, {400, 1}, {401, 2}, {480, 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScaleFactorForWidth(c.width), c.scale) << c.width;
+        EXPECT_EQ(emu::TaskbarScale(c.width), c.scale) << c.width;
+    }
 }
