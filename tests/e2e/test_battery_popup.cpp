@@ -60,11 +60,10 @@ TEST(BatteryPopup, OpensBelowTheBarSizedForTwoCardsWithItsUsageBars)
     EXPECT_EQ(r.bottom - r.top, 165 * s);
     EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == popup; }, 3000));
 
-    POINT origin{0, 0};
-    ClientToScreen(popup, &origin);
+    const POINT origin = OriginOf(popup);
     // The memory bar's line runs from 50 to 65 (x 5 to 195); its frame from 52 to
-    // 63; the fill from x 6 to 6 + 3/4 of the 188 inside, and rows 53 to 62.
-    int fillRight = 6 * s + (188 * s) * 3 / 4;
+    // 63; three quarters filled, from x 6 to 147 (294 at scale 2), rows 53 to 62.
+    const int fillRight = s == 1 ? 147 : 294;
     auto at = [&](int x, int y) { return b.device.Pixel(origin.x + x, origin.y + y); };
     ASSERT_TRUE(Near(WaitForPixel(b.device, origin.x + 7 * s, origin.y + 58 * s, kUsageFill), kUsageFill));
     EXPECT_TRUE(Near(at(100 * s, 52 * s), kUsageFrame));

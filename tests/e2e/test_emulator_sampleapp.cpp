@@ -107,21 +107,6 @@ TEST(EmulatorSampleApp, RunsWithTheDeviceRootAsCurrentFolderAndRejectsBadArgumen
     }
 }
 
-TEST(EmulatorSampleApp, TapReturnsAfterTheWindowHandledThePress)
-{
-    kit::Device d;
-    ASSERT_TRUE(d.Ready());
-    HWND w = d.OpenSampleWindow(L"Pad", L"PadClass", WS_POPUP | WS_VISIBLE, 0);
-    ASSERT_NE(w, nullptr);
-    for (int i = 1; i <= 20; ++i) {
-        d.Tap(w, i, 2 * i);
-        size_t downs = 0;
-        for (const kit::SampleEvent& e : d.SampleEvents())
-            downs += e.what == "down";
-        ASSERT_EQ(downs, static_cast<size_t>(i));
-    }
-}
-
 TEST(EmulatorSampleApp, ArgumentsRoundTrip)
 {
     const std::vector<emu::SampleWindowSpec> specs{

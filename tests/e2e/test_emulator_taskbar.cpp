@@ -83,7 +83,7 @@ TEST(EmulatorTaskbar, LiesAcrossTheTopAndLogsEveryStylusMessage)
     EXPECT_TRUE(d.TaskbarTaps().empty());
 }
 
-TEST(EmulatorTaskbar, TapReturnsAfterTheTaskbarHandledBothMessages)
+TEST(EmulatorTaskbar, TapReturnsAfterTheTaskbarOrAWindowHandledThePress)
 {
     kit::Device d;
     ASSERT_TRUE(d.Ready());
@@ -91,6 +91,15 @@ TEST(EmulatorTaskbar, TapReturnsAfterTheTaskbarHandledBothMessages)
     for (int i = 0; i < 10; ++i) {
         d.Tap(d.Taskbar(), 120 + i, 5);
         ASSERT_EQ(d.TaskbarTaps().size(), static_cast<size_t>(2 * (i + 1)));
+    }
+    HWND w = d.OpenSampleWindow(L"Pad", L"PadClass", kPlainWindow, 0);
+    ASSERT_NE(w, nullptr);
+    for (int i = 1; i <= 20; ++i) {
+        d.Tap(w, i, 2 * i);
+        size_t downs = 0;
+        for (const kit::SampleEvent& e : d.SampleEvents())
+            downs += e.what == "down";
+        ASSERT_EQ(downs, static_cast<size_t>(i));
     }
 }
 
