@@ -146,6 +146,16 @@ HWND OpenForegroundApp(kit::Device& device, const wchar_t* title, DWORD style)
     return app;
 }
 
+HWND OpenPopup(BarDevice& b, int x, const wchar_t* title)
+{
+    b.device.Tap(b.bar, x, 13 * b.s);
+    HWND popup = b.device.WaitForWindow(L"#32770", title);
+    // Shown once its initialisation is over.
+    if (popup && !kit::Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
+        return nullptr;
+    return popup;
+}
+
 int FindInRow(kit::Device& device, int y, int width, COLORREF c)
 {
     std::vector<COLORREF> row = device.ReadScreen(RECT{0, y, width, y + 1});

@@ -73,6 +73,9 @@ kit::DeviceOptions OptionsWithPhone(bool phone);
 // Opens a plain sample window and waits until it is the foreground window.
 HWND OpenForegroundApp(kit::Device& device, const wchar_t* title, DWORD style = WS_POPUP | WS_VISIBLE);
 
+// Taps the bar at x and waits (bounded) until the popup captioned title shows; null when it did not.
+HWND OpenPopup(BarDevice& b, int x, const wchar_t* title);
+
 // The rightmost x of a screen row y that has colour c, or -1.
 int FindInRow(kit::Device& device, int y, int width, COLORREF c);
 

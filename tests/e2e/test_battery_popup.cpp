@@ -27,12 +27,7 @@ kit::DeviceOptions TwoCards()
 
 HWND OpenBattery(BarDevice& b)
 {
-    b.device.Tap(b.bar, b.right - kBatteryWidth * b.s / 2, 13 * b.s);
-    HWND popup = b.device.WaitForWindow(L"#32770", L"Battery/Memory");
-    // Shown once its initialisation is over.
-    if (popup && !Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
-        return nullptr;
-    return popup;
+    return OpenPopup(b, b.right - kBatteryWidth * b.s / 2, L"Battery/Memory");
 }
 
 // The popup's client origin on the screen.

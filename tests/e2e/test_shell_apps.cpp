@@ -59,9 +59,8 @@ struct PopupPicture {
 PopupPicture BatteryPopupPicture(BarDevice& b)
 {
     PopupPicture picture;
-    b.device.Tap(b.bar, b.right - kBatteryWidth * b.s / 2, 13 * b.s);
-    HWND popup = b.device.WaitForWindow(L"#32770", L"Battery/Memory");
-    if (!popup || !Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
+    HWND popup = OpenPopup(b, b.right - kBatteryWidth * b.s / 2, L"Battery/Memory");
+    if (!popup)
         return picture;
     // Painted once the memory line's usage bar is filled.
     POINT origin{0, 0};

@@ -71,11 +71,7 @@ struct VolumeDevice : BarDevice {
     }
     void Open()
     {
-        device.Tap(bar, right - kVolumeWidth * s / 2, 13 * s);
-        popup = device.WaitForWindow(L"#32770", L"Volume");
-        // Shown once its initialisation is over.
-        if (popup && !Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
-            popup = nullptr;
+        popup = OpenPopup(*this, right - kVolumeWidth * s / 2, L"Volume");
     }
     HWND Item(int id) { return GetDlgItem(popup, id); }
     int Position(int id) { return static_cast<int>(SendMessageW(Item(id), TBM_GETPOS, 0, 0)); }
