@@ -24,38 +24,9 @@ std::vector<bool> Marks(HWND list)
     return marks;
 }
 
-INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-// Control rectangles, in the dialog's client coordinates, of template id of
-// Tormalin.exe made into a hidden dialog here: the dialog units converted.
-std::vector<RECT> TemplateRects(int id, const std::vector<int>& controls)
-{
-    std::vector<RECT> rects;
-    HMODULE module = LoadLibraryExW((emu::InstallDir() + L"\\Tormalin.exe").c_str(), nullptr,
-                                    LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC found = module ? FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5)) : nullptr;
-    auto* image = found ? static_cast<DLGTEMPLATE*>(LockResource(LoadResource(module, found))) : nullptr;
-    HWND parent = CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    HWND dialog = image ? CreateDialogIndirectParamW(GetModuleHandleW(nullptr), image, parent, QuietDialog, 0) : nullptr;
-    for (int control : controls) {
-        RECT r{};
-        if (HWND item = dialog ? GetDlgItem(dialog, control) : nullptr) {
-            GetWindowRect(item, &r);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        }
-        rects.push_back(r);
-    }
-    if (dialog)
-        DestroyWindow(dialog);
-    DestroyWindow(parent);
-    if (module)
-        FreeLibrary(module);
-    return rects;
-}
-
 void ExpectLayout(HWND window, int variant, const std::vector<int>& controls)
 {
-    const std::vector<RECT> expected = TemplateRects(variant, controls);
+    const std::vector<RECT> expected = kit::TemplateRects(emu::InstallDir() + L"\\Tormalin.exe", variant, controls);
     for (size_t i = 0; i < controls.size(); ++i) {
         RECT seen{};
         GetWindowRect(GetDlgItem(window, controls[i]), &seen);

@@ -33,25 +33,6 @@ DWORD SoundDword(const wchar_t* key, const wchar_t* value)
     return data;
 }
 
-// Where the template itself puts a control, laid out by the platform here.
-RECT TemplatePlace(Device& device, int id)
-{
-    RECT r = {};
-    std::wstring exe = device.ProgramDir() + L"\\Velkis.exe";
-    HMODULE program = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HWND dialog = CreateDialogParamW(program, MAKEINTRESOURCEW(110), nullptr, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR {
-        return FALSE;
-    }, 0);
-    if (dialog) {
-        GetWindowRect(GetDlgItem(dialog, id), &r);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        DestroyWindow(dialog);
-    }
-    if (program)
-        FreeLibrary(program);
-    return r;
-}
-
 DWORD DeviceVolume()
 {
     DWORD volume = 0xDEADBEEF;
@@ -223,8 +204,10 @@ TEST(VolumePopup, WithoutAPhoneOneSliderAndTheRingerIsNeverTouched)
     GetWindowRect(v.Item(kOff), &off);
     MapWindowPoints(nullptr, v.popup, reinterpret_cast<POINT*>(&on), 2);
     MapWindowPoints(nullptr, v.popup, reinterpret_cast<POINT*>(&off), 2);
-    EXPECT_EQ(on.top, TemplatePlace(v.device, kOn).top - 18 * v.s);
-    EXPECT_EQ(off.top, TemplatePlace(v.device, kOff).top - 35 * v.s);
+    // Where the template itself puts them, laid out by the platform here.
+    const std::vector<RECT> places = kit::TemplateRects(v.device.ProgramDir() + L"\\Velkis.exe", 110, {kOn, kOff});
+    EXPECT_EQ(on.top, places[0].top - 18 * v.s);
+    EXPECT_EQ(off.top, places[1].top - 35 * v.s);
 
     v.Choose(kOff);
     ASSERT_TRUE(v.Close());

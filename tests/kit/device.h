@@ -192,6 +192,10 @@ HWND FindProcessWindow(DWORD pid, const wchar_t* cls, const wchar_t* title);
 // The process that owns window; 0 once it is gone.
 DWORD WindowProcess(HWND window);
 
+// Control rectangles, in the dialog's client coordinates, of dialog template id of a
+// program file (a path here), made into a hidden dialog: the dialog units converted.
+std::vector<RECT> TemplateRects(const std::wstring& program, int id, const std::vector<int>& controls);
+
 // Narrow text for test messages.
 std::string Narrow(const std::wstring& text);
 
