@@ -1,6 +1,7 @@
 // Test images written at test time: hand-made BMPs, WIC-encoded PNG, JPEG and GIF.
 #include "tests/unit/image_files.h"
 #include <wincodec.h>
+#include <algorithm>
 #include <cstring>
 
 TestPixels GradientPixels(int width, int height)
@@ -220,4 +221,19 @@ COLORREF SectionPixel(HBITMAP section, int x, int y, bool bottomUp)
     int bytesPerPixel = dib.dsBm.bmBitsPixel / 8;
     const BYTE* p = static_cast<const BYTE*>(dib.dsBm.bmBits) + size_t(row) * dib.dsBm.bmWidthBytes + size_t(x) * bytesPerPixel;
     return RGB(p[2], p[1], p[0]);
+}
+
+DWORD CALLBACK ReadMemory(LPSTR buffer, DWORD size, LPARAM callerValue)
+{
+    MemorySource* source = reinterpret_cast<MemorySource*>(callerValue);
+    ++source->calls;
+    source->largestAsk = std::max(source->largestAsk, size);
+    if (source->endless) {
+        memset(buffer, 0x42, size);
+        return size;
+    }
+    DWORD n = DWORD(std::min<size_t>(source->data.size() - source->position, size));
+    memcpy(buffer, source->data.data() + source->position, n);
+    source->position += n;
+    return n;
 }

@@ -41,3 +41,14 @@ std::vector<BYTE> EncodeWithWic(const GUID& container, const TestPixels& pixels)
 // The colour of pixel (x, y) of a 24- or 32-bit DIB section, top row 0. The row
 // order must be given: GetObject reports a positive height for both.
 COLORREF SectionPixel(HBITMAP section, int x, int y, bool bottomUp = true);
+
+// Serves bytes from memory to a decoder's read callback and records how it is asked.
+struct MemorySource {
+    std::vector<BYTE> data;
+    size_t position = 0;
+    int calls = 0;
+    DWORD largestAsk = 0;
+    bool endless = false;  // never reports the end
+};
+// The read callback; callerValue is the MemorySource.
+DWORD CALLBACK ReadMemory(LPSTR buffer, DWORD size, LPARAM callerValue);

@@ -3,6 +3,7 @@
 #include <vector>
 #include "platform/image_decoder.h"
 #include "platform/image_header.h"
+#include "tests/unit/image_files.h"
 
 namespace {
 
@@ -66,28 +67,12 @@ TEST(ImageHeader, SizesOfTheFourFormats)
 
 namespace {
 
-struct Source {
-    Bytes data;
-    size_t position = 0;
-    int calls = 0;
-};
-
-DWORD CALLBACK ReadSource(LPSTR buffer, DWORD size, LPARAM callerValue)
-{
-    Source* s = reinterpret_cast<Source*>(callerValue);
-    ++s->calls;
-    DWORD n = DWORD(std::min<size_t>(s->data.size() - s->position, size));
-    memcpy(buffer, s->data.data() + s->position, n);
-    s->position += n;
-    return n;
-}
-
-HRESULT DecodeFrom(Source& source, HBITMAP* bitmap)
+HRESULT DecodeFrom(MemorySource& source, HBITMAP* bitmap)
 {
     BYTE transfer[1024];
     HDC dc = CreateCompatibleDC(nullptr);
     DecodeRequest r = {kDecodeRequestSize, transfer, sizeof(transfer), 0, bitmap, nullptr, 24,
-                       reinterpret_cast<LPARAM>(&source), dc, 100, 10000, 10000, ReadSource, nullptr,
+                       reinterpret_cast<LPARAM>(&source), dc, 100, 10000, 10000, ReadMemory, nullptr,
                        kDecodeNoTransparentColour};
     HRESULT hr = DecodeImage(&r);
     DeleteDC(dc);
@@ -106,7 +91,7 @@ TEST(ImageHeader, AnOversizedImageIsRefusedFromItsHeaderBeforeTheRestIsRead)
         {"jpeg 0 high", Cat({kJpegApp0, {0xFF, 0xC0, 0, 11, 8, 0, 0, 0, 1, 1, 1, 0x11, 0}, filler})},
     };
     for (const Case& c : cases) {
-        Source source;
+        MemorySource source;
         source.data = c.bytes;
         HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
         EXPECT_EQ(DecodeFrom(source, &bitmap), E_FAIL) << c.what;
@@ -115,7 +100,7 @@ TEST(ImageHeader, AnOversizedImageIsRefusedFromItsHeaderBeforeTheRestIsRead)
         EXPECT_EQ(source.position, 1024u) << c.what;
     }
     // A GIF's later image counts as well; it is seen once the file is read.
-    Source gif;
+    MemorySource gif;
     gif.data = Cat({kGifScreen10, kGifImage48x5, {0x2C, 0, 0, 0, 0, 0x20, 0x4E, 1, 0, 0, 2, 1, 0, 0, 0x3B}});
     HBITMAP bitmap = nullptr;
     EXPECT_EQ(DecodeFrom(gif, &bitmap), E_FAIL);

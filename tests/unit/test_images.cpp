@@ -63,31 +63,6 @@ struct DrawSurface {
     COLORREF at(int x, int y) const { return SectionPixel(section, x, y); }
 };
 
-// Serves bytes from memory to the decoder and records how it is asked.
-struct MemorySource {
-    std::vector<BYTE> data;
-    size_t position = 0;
-    int calls = 0;
-    DWORD largestAsk = 0;
-    bool endless = false;  // never reports the end
-};
-
-DWORD CALLBACK ReadMemory(LPSTR buffer, DWORD size, LPARAM callerValue)
-{
-    MemorySource* source = reinterpret_cast<MemorySource*>(callerValue);
-    ++source->calls;
-    source->largestAsk = std::max(source->largestAsk, size);
-    if (source->endless) {
-        memset(buffer, 0x42, size);
-        return size;
-    }
-    size_t left = source->data.size() - source->position;
-    DWORD n = DWORD(std::min<size_t>(left, size));
-    memcpy(buffer, source->data.data() + source->position, n);
-    source->position += n;
-    return n;
-}
-
 int progressCalls = 0;
 void* CALLBACK CountProgress(void* render, BOOL, LPARAM)
 {
