@@ -152,15 +152,13 @@ TEST(SetupSheet, ExitFromTheMenuBarKeepsOnlyTheDisplayDefault)
     EXPECT_FALSE(device.FileExists(kShortcutPath));
 }
 
-TEST(SetupSheet, OkWithoutARunningBarWritesTheFilesAndTellsNoOne)
+TEST(SetupSheet, OkWritesTheFilesAndTellsOnlyARunningBarOnceAfterEveryFile)
 {
     // A window of the bar's class that is no child of the system taskbar is no bar.
-    RunOkPath(false, 0);
-}
-
-TEST(SetupSheet, OkWithARunningBarSendsOneUpdateAfterEveryFile)
-{
-    RunOkPath(true, 1);
+    for (bool running : {false, true}) {
+        SCOPED_TRACE(running ? "a running bar" : "no bar");
+        RunOkPath(running, running ? 1 : 0);
+    }
 }
 
 TEST(SetupSheet, OptionsOpensTheSheetAndOkMakesTheBarShowTheNewOrder)
