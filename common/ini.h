@@ -1,4 +1,4 @@
-// The INI text engine of both programs: 8-bit line-based files, read uncached, rewritten via a scratch file.
+// The INI text engine of both programs: 8-bit line-based files, kept in memory only under a hold of their lock, rewritten via a scratch file.
 #pragma once
 #include <cstddef>
 #include <cstdio>

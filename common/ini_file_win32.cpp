@@ -52,6 +52,7 @@ bool IniLockFiles()
 void IniUnlockFiles()
 {
     if (t_lockDepth > 0 && --t_lockDepth == 0) {
+        IniForgetHeldTexts();
         if (HANDLE mutex = FilesMutex())
             ReleaseMutex(mutex);
     }

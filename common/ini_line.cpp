@@ -1,19 +1,55 @@
 // The line level of the INI engine: reading one line, trimming, splitting an entry.
 #include "common/ini.h"
+#include "common/ini_source.h"
 #include <cstring>
+
+namespace {
+
+int Next(IniSource& source)
+{
+    if (source.file)
+        return getc(source.file);
+    const std::string& text = *source.text;
+    return source.next < text.size() ? static_cast<unsigned char>(text[source.next++]) : EOF;
+}
+
+// Only ever the byte read last.
+void PutBack(IniSource& source, int c)
+{
+    if (source.file)
+        ungetc(c, source.file);
+    else
+        --source.next;
+}
+
+bool Failed(const IniSource& source)
+{
+    return source.file && ferror(source.file);
+}
+
+} // namespace
 
 int IniReadLine(FILE* stream, char* buffer, int capacity)
 {
-    if (!stream || !buffer || capacity < 1)
+    if (!stream)
+        return INI_LINE_STREAM_ERROR;
+    IniSource source;
+    source.file = stream;
+    return IniReadLine(source, buffer, capacity);
+}
+
+int IniReadLine(IniSource& source, char* buffer, int capacity)
+{
+    if ((!source.file && !source.text) || !buffer || capacity < 1)
         return INI_LINE_STREAM_ERROR;
     int stored = 0;
     bool readAny = false;
     bool ended = false;
     while (stored < capacity) {
-        int c = getc(stream);
+        int c = Next(source);
         if (c == EOF) {
             buffer[stored] = '\0';
-            if (ferror(stream))
+            if (Failed(source))
                 return INI_LINE_STREAM_ERROR;
             return readAny ? stored : INI_LINE_END_OF_FILE;
         }
@@ -37,13 +73,13 @@ int IniReadLine(FILE* stream, char* buffer, int capacity)
         // insert that blank line into the file.
         int c;
         do
-            c = getc(stream);
+            c = Next(source);
         while (c == '\r');
         if (c == EOF) {
-            if (ferror(stream))
+            if (Failed(source))
                 return INI_LINE_STREAM_ERROR;
         } else if (c != '\n' && c != '\0') {
-            ungetc(c, stream);
+            PutBack(source, c);
         }
     }
     return stored;

@@ -1,7 +1,9 @@
-// Looking up one value: every read opens the file, scans it from the top and closes it.
+// Looking up one value: a read scans the file from the top; the files' text is kept while the lock is held.
 #include "common/ini.h"
 #include "common/ini_file.h"
+#include "common/ini_source.h"
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -9,8 +11,56 @@ IniLocation location;
 
 struct FileCloser {
     FILE* file;
-    ~FileCloser() { fclose(file); }
+    ~FileCloser()
+    {
+        if (file)
+            fclose(file);
+    }
 };
+
+// A load reads some fifty keys from two files under one hold of the lock; opening a
+// file for each costs Wine a round trip to its server. Nobody else writes while the
+// lock is held, and the engine's own writes forget what was kept.
+struct KeptText {
+    std::wstring path;
+    std::string text;
+};
+thread_local std::vector<KeptText> keptTexts;
+
+// Larger files are read from disk on every lookup.
+constexpr size_t kKeptTextMax = 1 << 20;
+
+bool ReadWhole(FILE* file, std::string& text)
+{
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, file)) > 0) {
+        if (text.size() + n > kKeptTextMax)
+            return false;
+        text.append(buffer, n);
+    }
+    return !ferror(file);
+}
+
+// The file's whole text, kept for the rest of the hold; null when it does not open
+// (missing set) or cannot be read whole, and the caller then reads the file itself.
+const std::string* HeldText(const wchar_t* path, bool& missing)
+{
+    missing = false;
+    for (const KeptText& kept : keptTexts)
+        if (kept.path == path)
+            return &kept.text;
+    FILE* file = IniOpenFile(path, "rb");
+    missing = !file;
+    if (!file)
+        return nullptr;
+    FileCloser closer{file};
+    KeptText kept{path, std::string()};
+    if (!ReadWhole(file, kept.text))
+        return nullptr;
+    keptTexts.push_back(std::move(kept));
+    return &keptTexts.back().text;
+}
 
 void TrimBoth(char* text)
 {
@@ -19,11 +69,11 @@ void TrimBoth(char* text)
 }
 
 // Reads lines up to the section's header; INI_SUCCESS when it was found.
-int FindSection(FILE* file, const char* section, int& lineNumber)
+int FindSection(IniSource& source, const char* section, int& lineNumber)
 {
     char line[INI_LINE_MAX + 1];
     for (;;) {
-        int n = IniReadLine(file, line, INI_LINE_MAX);
+        int n = IniReadLine(source, line, INI_LINE_MAX);
         if (n == INI_LINE_STREAM_ERROR)
             return INI_READ_ERROR;
         if (n == INI_LINE_END_OF_FILE)
@@ -45,12 +95,12 @@ int FindSection(FILE* file, const char* section, int& lineNumber)
 }
 
 // Appends the continuation lines of an entry whose text (length len) ends in "+".
-int JoinContinuations(FILE* file, char* entry, size_t len, int& lineNumber)
+int JoinContinuations(IniSource& source, char* entry, size_t len, int& lineNumber)
 {
     char line[INI_LINE_MAX + 1];
     while (len > 0 && entry[len - 1] == '+') {
         entry[--len] = '\0';
-        int n = IniReadLine(file, line, INI_LINE_MAX);
+        int n = IniReadLine(source, line, INI_LINE_MAX);
         if (n == INI_LINE_STREAM_ERROR)
             return INI_READ_ERROR;
         if (n == INI_LINE_END_OF_FILE)
@@ -71,12 +121,12 @@ int JoinContinuations(FILE* file, char* entry, size_t len, int& lineNumber)
 }
 
 // Reads the entries of the found section until the key; copies its value on success.
-int FindKey(FILE* file, const char* key, char* out, size_t outCapacity, int& lineNumber)
+int FindKey(IniSource& source, const char* key, char* out, size_t outCapacity, int& lineNumber)
 {
     // A joined entry holds up to INI_LINE_MAX bytes plus one more line with its "+".
     char entry[2 * INI_LINE_MAX + 2];
     for (;;) {
-        int n = IniReadLine(file, entry, INI_LINE_MAX);
+        int n = IniReadLine(source, entry, INI_LINE_MAX);
         if (n == INI_LINE_STREAM_ERROR)
             return INI_READ_ERROR;
         if (n == INI_LINE_END_OF_FILE)
@@ -89,7 +139,7 @@ int FindKey(FILE* file, const char* key, char* out, size_t outCapacity, int& lin
             continue;
         if (entry[0] == '[')
             return INI_NO_KEY;
-        int joined = JoinContinuations(file, entry, strlen(entry), lineNumber);
+        int joined = JoinContinuations(source, entry, strlen(entry), lineNumber);
         if (joined != INI_SUCCESS)
             return joined;
         char* entryKey;
@@ -124,13 +174,25 @@ int IniReadValue(const wchar_t* path, const char* section, const char* key, char
     IniFilesLock lock;
     if (!lock.Held())
         return INI_CANNOT_OPEN;
-    FILE* file = IniOpenFile(path, "rb");
-    if (!file)
+    IniSource source;
+    bool missing = false;
+    source.text = HeldText(path, missing);
+    if (missing)
         return INI_CANNOT_OPEN;
-    FileCloser closer{file};
+    FileCloser closer{nullptr};
+    if (!source.text) {
+        source.file = closer.file = IniOpenFile(path, "rb");
+        if (!source.file)
+            return INI_CANNOT_OPEN;
+    }
     int lineNumber = 0;
-    int result = FindSection(file, section, lineNumber);
+    int result = FindSection(source, section, lineNumber);
     if (result != INI_SUCCESS)
         return result;
-    return FindKey(file, key, out, outCapacity, lineNumber);
+    return FindKey(source, key, out, outCapacity, lineNumber);
+}
+
+void IniForgetHeldTexts()
+{
+    keptTexts.clear();
 }

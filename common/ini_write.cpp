@@ -95,6 +95,11 @@ int RewriteThroughScratch(const wchar_t* path, const char* key, const char* valu
     return result;
 }
 
+// The texts kept under the hold are read again after a write.
+struct HeldTextsForgetter {
+    ~HeldTextsForgetter() { IniForgetHeldTexts(); }
+};
+
 } // namespace
 
 int IniWriteValue(const wchar_t* path, const char* section, const char* key, const char* value)
@@ -107,6 +112,7 @@ int IniWriteValue(const wchar_t* path, const char* section, const char* key, con
     IniFilesLock lock;
     if (!lock.Held())
         return INI_CANNOT_CREATE;
+    HeldTextsForgetter forget;
     char current[INI_LINE_MAX + 1];
     int found = IniReadValue(path, section, key, current, sizeof current);
     switch (found) {
@@ -125,6 +131,7 @@ int IniCopyFile(const wchar_t* source, const wchar_t* target)
 {
     if (!source || !target)
         return INI_CANNOT_OPEN;
+    HeldTextsForgetter forget;
     FILE* in = IniOpenFile(source, "rb");
     if (!in)
         return INI_CANNOT_OPEN;

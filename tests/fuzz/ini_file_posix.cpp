@@ -70,12 +70,18 @@ bool IniRemoveFile(const wchar_t* path)
     return !native.empty() && remove(native.c_str()) == 0;
 }
 
-// The fuzzer is one process with one thread: nobody to share the files with.
+// The fuzzer is one process with one thread: nobody to share the files with. The
+// holds are still counted, for the texts a hold keeps.
+static int lockDepth = 0;
+
 bool IniLockFiles()
 {
+    ++lockDepth;
     return true;
 }
 
 void IniUnlockFiles()
 {
+    if (lockDepth > 0 && --lockDepth == 0)
+        IniForgetHeldTexts();
 }

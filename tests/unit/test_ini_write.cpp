@@ -1,6 +1,7 @@
 // Writing values into INI files on disk: new files, sections and keys, replacements, failures, copies.
 #include <gtest/gtest.h>
 #include "common/ini.h"
+#include "common/ini_file.h"
 #include "tests/unit/ini_test_folder.h"
 
 namespace {
@@ -51,6 +52,19 @@ TEST_F(IniWrite, CreatesAMissingFileWithHeaderAndEntry)
     ASSERT_EQ(Write("Settings", "Skin", "Default"), INI_SUCCESS);
     EXPECT_EQ(Text(), "[Settings]\nSkin=Default\n");
     EXPECT_EQ(Read("Settings", "Skin"), "Default");
+}
+
+// Reads under a held lock keep the file's text; the engine's own writes must replace it.
+TEST_F(IniWrite, AWriteUnderAHeldLockIsSeenByTheNextRead)
+{
+    Given("[A]\na=1\n");
+    IniFilesLock lock;
+    ASSERT_TRUE(lock.Held());
+    EXPECT_EQ(Read("A", "a"), "1");
+    ASSERT_EQ(Write("A", "a", "2"), INI_SUCCESS); // rewritten through the scratch file
+    EXPECT_EQ(Read("A", "a"), "2");
+    ASSERT_EQ(Write("B", "b", "3"), INI_SUCCESS); // appended
+    EXPECT_EQ(Read("B", "b"), "3");
 }
 
 TEST_F(IniWrite, ANewSectionIsAppendedAtTheEnd)
