@@ -29,6 +29,21 @@ HWND WaitForPage(HWND sheet, int controlId, DWORD timeoutMs)
     return found;
 }
 
+HWND WaitForSetupWindow(const SetupRun& setup, const wchar_t* cls)
+{
+    HWND found = nullptr;
+    kit::Device::WaitUntil([&] {
+        for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
+            wchar_t name[32] = L"";
+            if (w != setup.sheet && kit::WindowProcess(w) == setup.process.pid && IsWindowVisible(w) &&
+                GetClassNameW(w, name, 32) && lstrcmpW(name, cls) == 0)
+                found = w;
+        }
+        return found != nullptr;
+    }, 5000);
+    return found;
+}
+
 bool ReadyWithTestSkin(kit::Device& device, const char* order, const char* display)
 {
     return device.Ready() && bartest::InstallTestSkin(device, order, display);

@@ -35,6 +35,10 @@ HWND WaitForPage(HWND sheet, int controlId, DWORD timeoutMs = 5000);
 bool ReadyWithTestSkin(kit::Device& device, const char* order = "signal,connection,home,volume,battery,clock,menu,close",
                        const char* display = "11111111");
 
+// A shown top-level window of class cls of the setup program, other than its sheet
+// (its dialogs whatever their title, its menus); null when none came in time.
+HWND WaitForSetupWindow(const SetupRun& setup, const wchar_t* cls);
+
 // "Exit" from the menu bar; true when the program then ended.
 bool ExitSetup(kit::Device& device, const SetupRun& setup);
 

@@ -62,22 +62,6 @@ HWND OpenTimerPage(Device& device, SetupRun* setup)
     return WaitForPage(setup->sheet, kSample);
 }
 
-// The program's dialog over its sheet, whatever its title.
-HWND WaitForOtherDialog(const SetupRun& setup)
-{
-    HWND found = nullptr;
-    Device::WaitUntil([&] {
-        for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
-            wchar_t cls[16] = L"";
-            if (w != setup.sheet && kit::WindowProcess(w) == setup.process.pid && IsWindowVisible(w) &&
-                GetClassNameW(w, cls, 16) && lstrcmpW(cls, L"#32770") == 0)
-                found = w;
-        }
-        return found != nullptr;
-    }, 5000);
-    return found;
-}
-
 // Picks a pattern in the style box as a user does.
 void ChooseStyle(HWND page, const wchar_t* pattern)
 {
@@ -138,7 +122,7 @@ TEST_F(SetupTimer, DefaultsSeparatorsTheEmptyFieldMessageSizesAndTheColourDialog
 
     // A cancelled colour dialog keeps the colour.
     PostMessageW(page, WM_COMMAND, MAKEWPARAM(kColor, BN_CLICKED), 0);
-    HWND colors = WaitForOtherDialog(setup);
+    HWND colors = WaitForSetupWindow(setup, L"#32770");
     ASSERT_TRUE(colors);
     PostMessageW(colors, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(Device::WaitUntil([&] { return !IsWindow(colors); }, 5000));

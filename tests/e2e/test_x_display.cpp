@@ -42,22 +42,6 @@ size_t DifferingPixels(Device& device, const std::wstring& name)
     return differing;
 }
 
-// A shown top-level window of the setup program other than its sheet, of class cls.
-HWND WaitForSetupWindow(const setuptest::SetupRun& setup, const wchar_t* cls)
-{
-    HWND found = nullptr;
-    Device::WaitUntil([&] {
-        for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
-            wchar_t name[32] = L"";
-            if (w != setup.sheet && kit::WindowProcess(w) == setup.process.pid && IsWindowVisible(w) &&
-                GetClassNameW(w, name, 32) && lstrcmpW(name, cls) == 0)
-                found = w;
-        }
-        return found != nullptr;
-    }, 5000);
-    return found;
-}
-
 constexpr int kStyleBox = 1043, kSeparatorBox = 1044, kColorButton = 1016;
 
 enum class Opens { Nothing, DropDown, HelpMenu, EmptyFieldMessage, About, Colours, Files };
@@ -85,12 +69,12 @@ HWND Open(Device& device, const setuptest::SetupRun& setup, HWND page, Opens wha
         return page;
     case Opens::DropDown:
         PostMessageW(GetDlgItem(page, kStyleBox), CB_SHOWDROPDOWN, TRUE, 0);
-        return WaitForSetupWindow(setup, L"ComboLBox");
+        return setuptest::WaitForSetupWindow(setup, L"ComboLBox");
     case Opens::HelpMenu: {
         // The page's menu bar along the sheet's foot; "Help" is its second item, after "Exit".
         HWND bar = FindWindowExW(setup.sheet, nullptr, L"menu_worker", nullptr);
         PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(60 * device.Scale(), 10 * device.Scale()));
-        return WaitForSetupWindow(setup, L"#32768");
+        return setuptest::WaitForSetupWindow(setup, L"#32768");
     }
     case Opens::EmptyFieldMessage: {
         // A pattern letter as separator empties the pattern list, and OK is refused.
@@ -110,7 +94,7 @@ HWND Open(Device& device, const setuptest::SetupRun& setup, HWND page, Opens wha
         PostMessageW(page, WM_COMMAND, MAKEWPARAM(setuptest::kAddTheme, BN_CLICKED), 0);
         break;
     }
-    return WaitForSetupWindow(setup, L"#32770");
+    return setuptest::WaitForSetupWindow(setup, L"#32770");
 }
 
 void Close(HWND page, HWND shown, Opens what)
