@@ -60,6 +60,8 @@ TEST(BarTaps, ClockAndConnectionTapsReachTheSystemIconsPlaces)
     BarDevice b("1000100");   // connection pair and clock
     ASSERT_TRUE(b.bar);
     int s = b.s;
+    // The bar runs on the 240- and 480-pixel screens; the points there are literal.
+    ASSERT_EQ(b.right, 240 * s);
     // Today in front, analog clock limited to the Today screen: the system clock is 20 wide.
     SetForegroundWindow(b.device.Today());
     std::vector<kit::TapRecord> taps = TapAndCollect(b, b.right - 2 * s);   // the clock hugs the right edge
@@ -68,7 +70,7 @@ TEST(BarTaps, ClockAndConnectionTapsReachTheSystemIconsPlaces)
     EXPECT_EQ(taps[1].msg, static_cast<UINT>(WM_LBUTTONUP));
     for (const kit::TapRecord& tap : taps) {
         EXPECT_EQ(tap.wParam, 1u);
-        EXPECT_EQ(tap.x, b.right - 10 * s - 28 * s);
+        EXPECT_EQ(tap.x, s == 1 ? 202 : 404);
         EXPECT_EQ(tap.y, 13 * s);
     }
 
@@ -77,7 +79,7 @@ TEST(BarTaps, ClockAndConnectionTapsReachTheSystemIconsPlaces)
     ASSERT_GE(x, 0) << "no disconnect button on the bar";
     taps = TapAndCollect(b, x);
     ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, b.right - 30 * s - 20 * s - 28 * s);
+    EXPECT_EQ(taps[0].x, s == 1 ? 162 : 324);   // without a phone: the signal's place
     EXPECT_EQ(taps[1].x, taps[0].x);
 
     // With an application in front the system shows no clock: its point lies off-screen.
@@ -93,6 +95,7 @@ TEST(BarTaps, WithoutASystemClockTheClockPointLiesOffScreenAndTheIconsMoveRight)
     options.state.platformMajor = 4;
     BarDevice b(options, "signal,connection,home,volume,battery,clock,menu,close", "01000100");
     ASSERT_TRUE(b.bar);
+    ASSERT_EQ(b.right, 240 * b.s);
     // A digital clock switched off: the system shows no clock at all.
     SetShellDword(HKEY_CURRENT_USER, L"AnalogClock", 0);
     SetShellDword(HKEY_LOCAL_MACHINE, L"TBOpt", 0);
@@ -105,7 +108,7 @@ TEST(BarTaps, WithoutASystemClockTheClockPointLiesOffScreenAndTheIconsMoveRight)
     ASSERT_GE(x, 0);
     taps = TapAndCollect(b, x);
     ASSERT_EQ(taps.size(), 2u);
-    EXPECT_EQ(taps[0].x, b.right - 50 * b.s - 28 * b.s);   // with a phone, no clock width
+    EXPECT_EQ(taps[0].x, b.s == 1 ? 162 : 324);   // with a phone, no clock width
 }
 
 TEST(BarTaps, ReleaseActsOnTheButtonUnderTheStylusAndCloseGoesToTheSystemButton)
