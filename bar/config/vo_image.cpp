@@ -101,7 +101,7 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     HBITMAP decoded = nullptr;
     request.bitmap = &decoded;
     request.renderObject = nullptr;
-    request.bitDepth = DWORD(GetDeviceCaps(dc, BITSPIXEL));
+    request.bitDepth = DWORD(BitDepthOf(dc));
     request.callerValue = reinterpret_cast<LPARAM>(&feed);
     request.dc = memoryDc_.get();
     request.scale = kScalePercent;
@@ -129,6 +129,19 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     height_ = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
     fileName_.Assign(path);
     return 1;
+}
+
+// Asking a context's depth costs Wine a round trip (up to 100 us an image); the answer
+// follows the context and the bitmap selected in it.
+int CVOImage::BitDepthOf(HDC dc)
+{
+    HGDIOBJ selected = GetCurrentObject(dc, OBJ_BITMAP);
+    if (dc != depthDc_ || selected != depthBitmap_) {
+        depthDc_ = dc;
+        depthBitmap_ = selected;
+        bitDepth_ = GetDeviceCaps(dc, BITSPIXEL);
+    }
+    return bitDepth_;
 }
 
 int CVOImage::Draw(HDC target, int x, int y, int width, int height)

@@ -26,6 +26,7 @@ public:
 
 private:
     void Release();
+    int BitDepthOf(HDC dc);
 
     CVOString fileName_;
     int height_ = 0;
@@ -38,4 +39,8 @@ private:
     // What the memory context held before any image: selected back before the
     // held bitmap is deleted.
     HGDIOBJ initialBitmap_ = nullptr;
+    // The depth last asked of a caller's context, and what it was asked of.
+    HDC depthDc_ = nullptr;
+    HGDIOBJ depthBitmap_ = nullptr;
+    int bitDepth_ = 0;
 };
