@@ -4,6 +4,7 @@
 #include "bar/config/image_bitmap.h"
 #include "bar/config/skin_names.h"
 #include "common/settings_contract.h"
+#include "platform/resource_icon.h"
 #include "resources/velkis_res.h"
 #include <strsafe.h>
 #include <cwchar>
@@ -53,20 +54,15 @@ void MarkSignalLevels(SignalImageSet& signal)
     }
 }
 
-HICON LoadMenuIcon(HINSTANCE instance, int resourceId, int size)
-{
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resourceId), IMAGE_ICON, size, size, 0));
-}
-
 void LoadMenuIcons(HINSTANCE instance, int scaleFactor)
 {
     int size = 16 * scaleFactor;
     HICON* icons = skinImages.menuIcons;
-    icons[MENU_ICON_CLOSE] = LoadMenuIcon(instance, scaleFactor == 1 ? IDI_TASK_CLOSE : IDI_TASK_CLOSE_LARGE, size);
-    icons[MENU_ICON_SCREEN] = LoadMenuIcon(instance, IDI_SCREEN_OFF, size);
-    icons[MENU_ICON_SHUT_DOWN] = LoadMenuIcon(instance, IDI_SHUT_DOWN, size);
-    icons[MENU_ICON_RESTART] = LoadMenuIcon(instance, IDI_RESTART, size);
-    icons[MENU_ICON_OPTIONS] = LoadMenuIcon(instance, IDI_OPTIONS, size);
+    icons[MENU_ICON_CLOSE] = LoadResourceIcon(instance, scaleFactor == 1 ? IDI_TASK_CLOSE : IDI_TASK_CLOSE_LARGE, size);
+    icons[MENU_ICON_SCREEN] = LoadResourceIcon(instance, IDI_SCREEN_OFF, size);
+    icons[MENU_ICON_SHUT_DOWN] = LoadResourceIcon(instance, IDI_SHUT_DOWN, size);
+    icons[MENU_ICON_RESTART] = LoadResourceIcon(instance, IDI_RESTART, size);
+    icons[MENU_ICON_OPTIONS] = LoadResourceIcon(instance, IDI_OPTIONS, size);
 }
 
 void DeleteBitmap(HBITMAP& bitmap)

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 #include "bar/config/image_bitmap.h"
+#include "platform/resource_icon.h"
 #include "resources/velkis_res.h"
 
 namespace {
@@ -261,8 +262,7 @@ TEST(MenuIcons, EachIconHasBothSizesWithTransparentCorners)
 {
     for (int id : {IDI_TASK_CLOSE, IDI_TASK_CLOSE_LARGE, IDI_SCREEN_OFF, IDI_RESTART, IDI_SHUT_DOWN, IDI_OPTIONS}) {
         for (int size : {16, 32}) {
-            HICON icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                                       IMAGE_ICON, size, size, 0));
+            HICON icon = LoadResourceIcon(GetModuleHandleW(nullptr), id, size);
             ASSERT_NE(icon, nullptr) << id << " at " << size;
             ICONINFO parts = {};
             ASSERT_TRUE(GetIconInfo(icon, &parts));
@@ -279,6 +279,21 @@ TEST(MenuIcons, EachIconHasBothSizesWithTransparentCorners)
             DestroyIcon(icon);
         }
     }
+}
+
+TEST(MenuIcons, AGroupDirectoryIsReadOnlyAsFarAsItGoes)
+{
+    // Header (reserved, type 1, count 2), then 14-byte entries: 16 px at 8 and 32 bits, 0 for 256 px.
+    std::vector<BYTE> directory = {0, 0, 1, 0, 2, 0,
+                                   16, 16, 0, 0, 1, 0, 8, 0, 0, 0, 0, 0, 1, 0,
+                                   16, 16, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0, 2, 0};
+    EXPECT_EQ(IconImageOfSize(directory.data(), directory.size(), 16), 1);
+    EXPECT_EQ(IconImageOfSize(directory.data(), directory.size(), 32), -1);
+    directory[20] = directory[21] = 0;
+    EXPECT_EQ(IconImageOfSize(directory.data(), directory.size(), 256), 1);
+    directory[4] = 3;  // a third entry the bytes do not hold
+    EXPECT_EQ(IconImageOfSize(directory.data(), directory.size(), 16), -1);
+    EXPECT_EQ(IconImageOfSize(directory.data(), 5, 16), -1);
 }
 
 }  // namespace

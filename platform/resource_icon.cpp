@@ -1,0 +1,71 @@
+// Icon resources read from the module's group directory.
+#include "platform/resource_icon.h"
+#include <cstring>
+
+namespace {
+
+// The layout of a group directory in a module's resources.
+#pragma pack(push, 2)
+struct GroupEntry {
+    BYTE width;    // 0 means 256
+    BYTE height;
+    BYTE colours;
+    BYTE reserved;
+    WORD planes;
+    WORD bits;
+    DWORD bytes;
+    WORD id;       // the RT_ICON resource holding the image
+};
+#pragma pack(pop)
+constexpr size_t kGroupHeaderBytes = 6;
+
+const BYTE* ResourceBytes(HINSTANCE instance, LPCWSTR name, LPCWSTR type, DWORD* bytes)
+{
+    HRSRC found = FindResourceW(instance, name, type);
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    *bytes = found ? SizeofResource(instance, found) : 0;
+    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+}
+
+GroupEntry EntryAt(const BYTE* directory, int index)
+{
+    GroupEntry entry;
+    std::memcpy(&entry, directory + kGroupHeaderBytes + size_t(index) * sizeof(GroupEntry), sizeof(entry));
+    return entry;
+}
+
+} // namespace
+
+int IconImageOfSize(const BYTE* directory, size_t bytes, int size)
+{
+    if (!directory || bytes < kGroupHeaderBytes)
+        return -1;
+    WORD count;
+    std::memcpy(&count, directory + 4, sizeof(count));
+    if (bytes < kGroupHeaderBytes + size_t(count) * sizeof(GroupEntry))
+        return -1;
+    int best = -1;
+    WORD bestBits = 0;
+    for (int i = 0; i < count; ++i) {
+        const GroupEntry entry = EntryAt(directory, i);
+        const int width = entry.width ? entry.width : 256, height = entry.height ? entry.height : 256;
+        if (width == size && height == size && (best < 0 || entry.bits > bestBits)) {
+            best = i;
+            bestBits = entry.bits;
+        }
+    }
+    return best;
+}
+
+HICON LoadResourceIcon(HINSTANCE instance, int groupId, int size)
+{
+    DWORD bytes = 0;
+    const BYTE* directory = ResourceBytes(instance, MAKEINTRESOURCEW(groupId), RT_GROUP_ICON, &bytes);
+    const int index = IconImageOfSize(directory, bytes, size);
+    if (index < 0)
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(groupId), IMAGE_ICON, size, size, 0));
+    const BYTE* image = ResourceBytes(instance, MAKEINTRESOURCEW(EntryAt(directory, index).id), RT_ICON, &bytes);
+    if (!image)
+        return nullptr;
+    return CreateIconFromResourceEx(const_cast<BYTE*>(image), bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+}
