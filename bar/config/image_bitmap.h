@@ -12,7 +12,8 @@ HBITMAP LoadImageBitmap(HWND window, const wchar_t* path);
 // LoadImageBitmap for many files of one window: the window's context, the two
 // memory contexts and the CVOImage are made once, not for every file (a skin's
 // thirty images spent most of a reload making them). A file named twice is decoded
-// once.
+// once, and an unchanged file decoded by an earlier load not at all
+// (bar/config/kept_image_files.h).
 class ImageBitmapLoader {
 public:
     explicit ImageBitmapLoader(HWND window);

@@ -1,4 +1,4 @@
-// The kept image files of this thread, bounded in bytes.
+// The kept images of this thread, bounded in bytes.
 #include "bar/config/kept_image_files.h"
 #include <string>
 #include <utility>
@@ -8,7 +8,7 @@ namespace {
 struct KeptFile {
     std::wstring path;
     FileStamp stamp;
-    std::vector<BYTE> bytes;
+    KeptImage image;
 };
 
 // File times may be as coarse as two seconds (FAT storage cards).
@@ -41,25 +41,33 @@ ImageFileLookup LookUpImageFile(const wchar_t* path)
     lookup.stamped = ReadFileStamp(path, lookup.stamp);
     const KeptFile* kept = lookup.stamped ? Find(path) : nullptr;
     if (kept && SameFileStamp(kept->stamp, lookup.stamp))
-        lookup.kept = &kept->bytes;
+        lookup.kept = &kept->image;
     return lookup;
 }
 
-void KeepImageFile(const wchar_t* path, const ImageFileLookup& lookup, std::vector<BYTE>&& whole)
+size_t DibRowBytes24(int width)
+{
+    return (size_t(width) * 3 + 3) & ~size_t(3);
+}
+
+void KeepImage(const wchar_t* path, const ImageFileLookup& lookup, int width, int height, const BYTE* rows)
 {
     const LONGLONG now = Now();
-    if (!lookup.stamped || LONGLONG(whole.size()) != lookup.stamp.size || whole.size() > kKeptImageBytesMax ||
-        now - lookup.stamp.lastWrite < kStillFor || now - lookup.stamp.lastChange < kStillFor)
+    if (!lookup.stamped || !rows || width <= 0 || height <= 0 || now - lookup.stamp.lastWrite < kStillFor ||
+        now - lookup.stamp.lastChange < kStillFor)
+        return;
+    const size_t bytes = DibRowBytes24(width) * size_t(height);
+    if (bytes > kKeptImageBytesMax)
         return;
     if (KeptFile* old = Find(path)) {
-        keptBytes -= old->bytes.size();
+        keptBytes -= old->image.rows.size();
         *old = std::move(keptFiles.back());
         keptFiles.pop_back();
     }
-    if (keptBytes + whole.size() > kKeptImageBytesMax) {
+    if (keptBytes + bytes > kKeptImageBytesMax) {
         keptFiles.clear();
         keptBytes = 0;
     }
-    keptBytes += whole.size();
-    keptFiles.push_back(KeptFile{path, lookup.stamp, std::move(whole)});
+    keptBytes += bytes;
+    keptFiles.push_back(KeptFile{path, lookup.stamp, KeptImage{width, height, std::vector<BYTE>(rows, rows + bytes)}});
 }

@@ -1,6 +1,5 @@
 // CVOImage: loads a file through the image decoder and draws it.
 #include "bar/config/vo_image.h"
-#include "bar/config/kept_image_files.h"
 #include "platform/image_decoder.h"
 #include "platform/scoped_win.h"
 #include <cstring>
@@ -11,34 +10,11 @@ constexpr DWORD kTransferBytes = 1024;
 constexpr int kScalePercent = 100;
 constexpr int kMaxImageSide = 10000;
 
-// The decoder pulls the bytes from the file, or from the kept copy of an unchanged one.
-struct Feed {
-    HANDLE file;
-    const std::vector<BYTE>* kept;
-    size_t next;
-    std::vector<BYTE> read; // what came from the file, to be kept when it is whole
-    bool ended;             // the file gave all it had
-    bool keeping;           // false once the file is too large to keep
-};
-
-DWORD CALLBACK ReadFromFeed(LPSTR buffer, DWORD size, LPARAM callerValue)
+DWORD CALLBACK ReadFromFile(LPSTR buffer, DWORD size, LPARAM callerValue)
 {
-    Feed& feed = *reinterpret_cast<Feed*>(callerValue);
-    if (feed.kept) {
-        DWORD n = DWORD(feed.kept->size() - feed.next < size ? feed.kept->size() - feed.next : size);
-        memcpy(buffer, feed.kept->data() + feed.next, n);
-        feed.next += n;
-        return n;
-    }
     DWORD read = 0;
-    if (!ReadFile(feed.file, buffer, size, &read, nullptr))
+    if (!ReadFile(reinterpret_cast<HANDLE>(callerValue), buffer, size, &read, nullptr))
         return 0;
-    feed.ended = read == 0;
-    feed.keeping = feed.keeping && feed.read.size() + read <= kKeptImageBytesMax;
-    if (feed.keeping)
-        feed.read.insert(feed.read.end(), buffer, buffer + read);
-    else
-        std::vector<BYTE>().swap(feed.read);
     return read;
 }
 
@@ -84,13 +60,10 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
                                              : GetCurrentObject(memoryDc_.get(), OBJ_BITMAP);
     }
 
-    const ImageFileLookup lookup = LookUpImageFile(path);
-    ScopedHandle file(lookup.kept ? INVALID_HANDLE_VALUE
-                                  : CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!lookup.kept && !file.valid())
+    ScopedHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
         return 0;
-    Feed feed{file.get(), lookup.kept, 0, {}, false, true};
 
     BYTE transfer[kTransferBytes] = {};
     DecodeRequest request = {};
@@ -102,18 +75,16 @@ int CVOImage::Load(HDC dc, const wchar_t* path)
     request.bitmap = &decoded;
     request.renderObject = nullptr;
     request.bitDepth = DWORD(BitDepthOf(dc));
-    request.callerValue = reinterpret_cast<LPARAM>(&feed);
+    request.callerValue = reinterpret_cast<LPARAM>(file.get());
     request.dc = memoryDc_.get();
     request.scale = kScalePercent;
     request.maxWidth = kMaxImageSide;
     request.maxHeight = kMaxImageSide;
-    request.read = ReadFromFeed;
+    request.read = ReadFromFile;
     request.progress = IgnoreProgress;
     request.transparentColour = kDecodeNoTransparentColour;
     HRESULT hr = DecodeImage(&request);
     bitmap_.reset(decoded);
-    if (feed.ended && feed.keeping)
-        KeepImageFile(path, lookup, std::move(feed.read));
 
     // A file that opens but does not decode is treated like a missing one.
     BITMAP info = {};

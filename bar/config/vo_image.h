@@ -14,7 +14,6 @@ public:
     // Decodes path and makes it the held image. Returns 1 when the image is held
     // afterwards (at once when path is the file already held), 0 when the file
     // cannot be opened or decoded; the object is then empty (0 by 0, no bitmap).
-    // An unchanged file read before comes from memory (bar/config/kept_image_files.h).
     int Load(HDC dc, const wchar_t* path);
     // Copies the held image to target at (x, y): natural size when width and
     // height are both -1, otherwise stretched to them. Plain source copy. Returns 1.

@@ -1,6 +1,7 @@
 // Image loading: the decoder behind the request record, CVOImage, LoadImageBitmap, CVOString.
 #include <gtest/gtest.h>
 #include <wincodec.h>
+#include <algorithm>
 #include <cstdlib>
 #include "bar/config/image_bitmap.h"
 #include "bar/config/vo_image.h"
@@ -285,6 +286,30 @@ TEST_F(Images, AWindowsContextServesAsWellAsTheScreens)
     ExpectSamePixels(bitmap, pixels);
     DeleteObject(bitmap);
     DestroyWindow(window);
+}
+
+TEST_F(Images, AnUnchangedFileIsNotReadAgainAndAChangedOneIsDecodedAnew)
+{
+    TestPixels before = GradientPixels(7, 5), after = before;  // odd width: padded rows
+    std::reverse(after.colours.begin(), after.colours.end());
+    std::wstring path = Write(L"kept.bmp", EncodeBmp24(before));
+    Sleep(3200);  // only a file that has lain still for a while is kept
+    HBITMAP first = LoadImageBitmap(nullptr, path.c_str());
+    ExpectSamePixels(first, before);
+    DeleteObject(first);
+    {   // While no one may open it, only what was kept can give the image.
+        HANDLE locked = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+        HBITMAP again = LoadImageBitmap(nullptr, path.c_str());
+        ExpectNaturalDib(again, 7, 5);
+        ExpectSamePixels(again, before);
+        DeleteObject(again);
+        CloseHandle(locked);
+    }
+    ASSERT_TRUE(WriteBytes(path, EncodeBmp24(after)));  // same size, other pixels
+    HBITMAP changed = LoadImageBitmap(nullptr, path.c_str());
+    ExpectSamePixels(changed, after);
+    DeleteObject(changed);
 }
 
 TEST_F(Images, MissingCorruptAndTruncatedFilesGiveNoImage)
