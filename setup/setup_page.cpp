@@ -1,7 +1,7 @@
 // Message handling shared by the pages.
 #include "setup/setup_page.h"
 #include "setup/page_title.h"
-#include "setup/setup_sheet.h"
+#include "setup/sheet_host.h"
 #include "platform/menu_bar.h"
 #include "resources/tormalin_res.h"
 
@@ -114,7 +114,7 @@ INT_PTR CSetupPage::OnNotify(const NMHDR& header)
         OnApply();
         return TRUE;
     case PSN_SETACTIVE:
-        if (CSetupDlg* sheet = Sheet())
+        if (SheetHost* sheet = Sheet())
             sheet->PlacePage(window_);
         SetWindowLongPtrW(window_, DWLP_MSGRESULT, 0);
         return TRUE;
@@ -126,12 +126,12 @@ INT_PTR CSetupPage::OnNotify(const NMHDR& header)
 // that it neither goes on to other pages nor closes the sheet on its own.
 void CSetupPage::OnApply()
 {
-    if (CSetupDlg* sheet = Sheet())
+    if (SheetHost* sheet = Sheet())
         sheet->SaveAndNotify();
     SetWindowLongPtrW(window_, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
 }
 
-CSetupDlg* CSetupPage::Sheet() const
+SheetHost* CSetupPage::Sheet() const
 {
-    return window_ ? CSetupDlg::FromWindow(GetParent(window_)) : nullptr;
+    return window_ ? SheetHost::OfWindow(GetParent(window_)) : nullptr;
 }

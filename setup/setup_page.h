@@ -5,7 +5,7 @@
 #include "setup/relayout.h"
 #include "setup/setup_settings.h"
 
-class CSetupDlg;
+class SheetHost;
 
 // Owns the page's window procedure, its pointer to the sheet's SetupSettings, its
 // menu bar, the painted title, the layout variant on every size message and the
@@ -52,7 +52,7 @@ private:
     void OnSize();
     INT_PTR OnNotify(const NMHDR& header);
     void OnApply();
-    CSetupDlg* Sheet() const;
+    SheetHost* Sheet() const;
 
     LayoutVariants variants_;
     const wchar_t* title_;

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr UINT kApplyButton = 0x3021;   // the sheet's "Apply" button
-constexpr wchar_t kSheetProperty[] = L"CSetupDlg";
 constexpr WPARAM kSettingChangeWhat = 0xF2;
 constexpr UINT kBroadcastTimeoutMs = 2000;
 // A reload takes well under a second; a bar that takes longer still reloads, only
@@ -70,7 +69,7 @@ void CSetupDlg::DoModal()
 
 CSetupDlg* CSetupDlg::FromWindow(HWND sheet)
 {
-    return sheet ? static_cast<CSetupDlg*>(GetPropW(sheet, kSheetProperty)) : nullptr;
+    return static_cast<CSetupDlg*>(SheetHost::OfWindow(sheet));
 }
 
 int CALLBACK CSetupDlg::SheetCallback(HWND window, UINT message, LPARAM lParam)
@@ -88,7 +87,7 @@ int CALLBACK CSetupDlg::SheetCallback(HWND window, UINT message, LPARAM lParam)
 void CSetupDlg::OnInitDialog(HWND window)
 {
     window_ = window;
-    SetPropW(window, kSheetProperty, this);
+    AttachTo(window);
     comctlProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProc)));
     SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
@@ -129,7 +128,7 @@ LRESULT CALLBACK CSetupDlg::SheetProc(HWND window, UINT message, WPARAM wParam, 
         break;
     case WM_NCDESTROY:
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(comctlProc));
-        RemovePropW(window, kSheetProperty);
+        DetachFrom(window);
         break;
     }
     return CallWindowProcW(comctlProc, window, message, wParam, lParam);

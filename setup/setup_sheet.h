@@ -4,10 +4,11 @@
 #include "platform/scoped_win.h"
 #include "setup/order_page.h"
 #include "setup/setup_settings.h"
+#include "setup/sheet_host.h"
 #include "setup/theme_page.h"
 #include "setup/timer_page.h"
 
-class CSetupDlg {
+class CSetupDlg final : public SheetHost {
 public:
     // Builds the pages, gives each the settings record and loads it.
     CSetupDlg(HINSTANCE module, const wchar_t* programFolder);
@@ -20,13 +21,10 @@ public:
     // The sheet object of a sheet window, or null.
     static CSetupDlg* FromWindow(HWND sheet);
 
-    // The OK path: pages store, files are written, a running bar reloads, the sheet
-    // closes. False when the Timer page refused its fields (nothing was saved).
-    bool SaveAndNotify();
+    bool SaveAndNotify() override;
     // Exit: the menu bars go and the sheet closes without saving.
     void CloseSheet();
-    // Puts a page into the sheet's page area.
-    void PlacePage(HWND page) const;
+    void PlacePage(HWND page) const override;
 
     SetupSettings settings;
 
