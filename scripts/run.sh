@@ -98,8 +98,8 @@ ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
 [ -z "$button" ] || ctl tap-button "$button"
 if [ -n "$menu" ]; then
-    for app in Notes Calendar Inbox; do
-        ctl start '\Windows\sampleapp.exe' --window "$app" SampleApp 0x90000000 0
+    for sample in Notes Calendar Inbox; do
+        ctl start '\Windows\sampleapp.exe' --window "$sample" SampleApp 0x90000000 0
         sleep 0.5
     done
     sleep 1

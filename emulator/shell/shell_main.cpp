@@ -65,8 +65,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
         return emu::RunPopupHost(instance, shell);
     const std::vector<std::wstring> args = emu::CommandLineArgs();
     int appExit = 0;
-    if (args.size() == 2 && args[0] == emu::kAppArg && emu::RunShellApp(instance, args[1].c_str(), &appExit))
-        return appExit;
+    // An app the shell does not know is refused: it must never start a second shell.
+    if (!args.empty() && args[0] == emu::kAppArg)
+        return args.size() == 2 && emu::RunShellApp(instance, args[1].c_str(), &appExit) ? appExit : 2;
     ReadArguments();
     SetCurrentDirectoryW(emu::DeviceRoot().c_str());
     emu::EnsureDeviceState();

@@ -108,6 +108,12 @@ TEST(ShellApps, ProgramsStartsTheChosenSampleAndTheBarMenuListsIt)
     TapLine(b.device, menu, 0, menu.frame.right - 5 * b.s);   // its close mark
     EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(calendar); }, 5000));
     EXPECT_TRUE(IsWindow(programs));
+
+    // An app the shell does not know is refused, and no second shell covers the bar.
+    Device::Process unknown = b.device.Start(std::wstring(emu::kWindowsDir) + L"\\" + emu::kShellExe, L"--app Inbox");
+    EXPECT_EQ(b.device.WaitExit(unknown, 5000), 2u);
+    EXPECT_EQ(FindWindowExW(nullptr, FindWindowW(L"HHTaskBar", nullptr), L"HHTaskBar", nullptr), nullptr);
+    EXPECT_EQ(GetParent(b.bar), b.device.Taskbar());
 }
 
 TEST(ShellApps, SettingsBatteryAndCardsShowInTheBatteryPopup)
