@@ -13,10 +13,13 @@ bool IniRemoveFile(const wchar_t* path);
 // one is rewriting, nor rewrites one while another does (they share one scratch file).
 // It may be taken again by the thread that holds it. False when it could not be had
 // within a bound (a holder that hangs); the caller then leaves the files alone.
-// Reads under a hold keep each file's text (common/ini_read.cpp); IniUnlockFiles calls
-// IniForgetHeldTexts when the thread's outermost hold ends, and every write calls it.
+// Reads under a hold keep each file's text (common/ini_read.cpp) for that hold only;
+// every write forgets them at once (IniForgetHeldTexts).
 bool IniLockFiles();
 void IniUnlockFiles();
+// Which hold of this thread is the current one: a new number each time the thread
+// takes the lock while not holding it.
+unsigned IniHoldNumber();
 void IniForgetHeldTexts();
 
 // IniLockFiles for one scope.

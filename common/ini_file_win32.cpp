@@ -32,6 +32,7 @@ bool IniRemoveFile(const wchar_t* path)
 
 // How often this thread holds the lock: taking it again costs no call to the system.
 static thread_local int t_lockDepth = 0;
+static thread_local unsigned t_holdNumber = 0;
 
 bool IniLockFiles()
 {
@@ -46,14 +47,19 @@ bool IniLockFiles()
     if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
         return false;
     t_lockDepth = 1;
+    ++t_holdNumber;
     return true;
 }
 
 void IniUnlockFiles()
 {
     if (t_lockDepth > 0 && --t_lockDepth == 0) {
-        IniForgetHeldTexts();
         if (HANDLE mutex = FilesMutex())
             ReleaseMutex(mutex);
     }
+}
+
+unsigned IniHoldNumber()
+{
+    return t_holdNumber;
 }

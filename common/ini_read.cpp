@@ -26,6 +26,7 @@ struct KeptText {
     std::string text;
 };
 thread_local std::vector<KeptText> keptTexts;
+thread_local unsigned keptHold = 0;  // the hold they were read under
 
 // Larger files are read from disk on every lookup.
 constexpr size_t kKeptTextMax = 1 << 20;
@@ -42,11 +43,16 @@ bool ReadWhole(FILE* file, std::string& text)
     return !ferror(file);
 }
 
-// The file's whole text, kept for the rest of the hold; null when it does not open
+// The file's whole text, kept for the rest of the hold (what an earlier hold kept is
+// dropped first); null when it does not open
 // (missing set) or cannot be read whole, and the caller then reads the file itself.
 const std::string* HeldText(const wchar_t* path, bool& missing)
 {
     missing = false;
+    if (keptHold != IniHoldNumber()) {
+        keptTexts.clear();
+        keptHold = IniHoldNumber();
+    }
     for (const KeptText& kept : keptTexts)
         if (kept.path == path)
             return &kept.text;

@@ -73,15 +73,22 @@ bool IniRemoveFile(const wchar_t* path)
 // The fuzzer is one process with one thread: nobody to share the files with. The
 // holds are still counted, for the texts a hold keeps.
 static int lockDepth = 0;
+static unsigned holdNumber = 0;
 
 bool IniLockFiles()
 {
-    ++lockDepth;
+    if (lockDepth++ == 0)
+        ++holdNumber;
     return true;
 }
 
 void IniUnlockFiles()
 {
-    if (lockDepth > 0 && --lockDepth == 0)
-        IniForgetHeldTexts();
+    if (lockDepth > 0)
+        --lockDepth;
+}
+
+unsigned IniHoldNumber()
+{
+    return holdNumber;
 }
