@@ -25,6 +25,12 @@ LONGLONG Now()
     return (LONGLONG(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 
+// Bytes in a row of a 24-bit DIB of that width.
+size_t DibRowBytes24(int width)
+{
+    return (size_t(width) * 3 + 3) & ~size_t(3);
+}
+
 KeptFile* Find(const wchar_t* path)
 {
     for (KeptFile& kept : keptFiles)
@@ -43,11 +49,6 @@ ImageFileLookup LookUpImageFile(const wchar_t* path)
     if (kept && SameFileStamp(kept->stamp, lookup.stamp))
         lookup.kept = &kept->image;
     return lookup;
-}
-
-size_t DibRowBytes24(int width)
-{
-    return (size_t(width) * 3 + 3) & ~size_t(3);
 }
 
 void KeepImage(const wchar_t* path, const ImageFileLookup& lookup, int width, int height, const BYTE* rows)

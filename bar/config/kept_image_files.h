@@ -28,6 +28,3 @@ ImageFileLookup LookUpImageFile(const wchar_t* path);
 // told. A change after the lookup gives the file a newer stamp, so what is kept under
 // the older one is never taken for it.
 void KeepImage(const wchar_t* path, const ImageFileLookup& lookup, int width, int height, const BYTE* rows);
-
-// Bytes in a row of a 24-bit DIB of that width.
-size_t DibRowBytes24(int width);
