@@ -20,7 +20,10 @@ build_all() {
     local src=$1 build=$2
     install_missing
     if [ ! -f "$build/build.ninja" ]; then
-        cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" >/dev/null
+        # ccache, where a developer installed it, spares rebuilds across checkouts.
+        local launcher=
+        command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache"
+        cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$src/cmake/mingw-w64-x86_64.cmake" $launcher >/dev/null
     fi
     cmake --build "$build"
 }
