@@ -3,9 +3,6 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// The handheld's common-dialog library, whose dialogs fit its screen.
-constexpr wchar_t kCommonDialogLibrary[] = L"commdlg.dll";
-
 // ChooseColorW of the device's common-dialog library, with the same record, flags and
 // result; the desktop's colour dialog where the device has no such library.
 BOOL ChooseDeviceColor(CHOOSECOLORW* request);

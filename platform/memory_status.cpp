@@ -19,9 +19,8 @@ PhysicalMemory ReadPhysicalMemory()
         ReadDeviceQword(device_value::MemoryFree, &available);
         return Bounded(total, available);
     }
-    MEMORYSTATUSEX status = {};
+    MEMORYSTATUS status = {};
     status.dwLength = sizeof(status);
-    if (!GlobalMemoryStatusEx(&status))
-        return PhysicalMemory{0, 0};
-    return Bounded(status.ullTotalPhys, status.ullAvailPhys);
+    GlobalMemoryStatus(&status);
+    return Bounded(status.dwTotalPhys, status.dwAvailPhys);
 }

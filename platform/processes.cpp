@@ -1,6 +1,5 @@
-// Process snapshots over the toolhelp library.
+// Process snapshots over the toolhelp library; a process's path is the desktop layer's.
 #include "platform/processes.h"
-#include "platform/scoped_win.h"
 #include "platform/scoped_win.h"
 #include <tlhelp32.h>
 
@@ -18,11 +17,4 @@ bool ForEachProcess(bool (*visit)(const ProcessInfo& info, void* context), void*
             break;
     }
     return true;
-}
-
-bool ProcessImagePath(DWORD processId, wchar_t* path, DWORD capacity)
-{
-    ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    DWORD size = capacity;
-    return process.get() && QueryFullProcessImageNameW(process.get(), 0, path, &size) != FALSE;
 }

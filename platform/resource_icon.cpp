@@ -1,4 +1,4 @@
-// Icon resources read from the module's group directory.
+// Icon group directories: which image has a size, and where it lies.
 #include "platform/resource_icon.h"
 #include <cstring>
 
@@ -18,14 +18,6 @@ struct GroupEntry {
 };
 #pragma pack(pop)
 constexpr size_t kGroupHeaderBytes = 6;
-
-const BYTE* ResourceBytes(HINSTANCE instance, LPCWSTR name, LPCWSTR type, DWORD* bytes)
-{
-    HRSRC found = FindResourceW(instance, name, type);
-    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
-    *bytes = found ? SizeofResource(instance, found) : 0;
-    return loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
-}
 
 GroupEntry EntryAt(const BYTE* directory, int index)
 {
@@ -57,15 +49,7 @@ int IconImageOfSize(const BYTE* directory, size_t bytes, int size)
     return best;
 }
 
-HICON LoadResourceIcon(HINSTANCE instance, int groupId, int size)
+WORD IconImageId(const BYTE* directory, int index)
 {
-    DWORD bytes = 0;
-    const BYTE* directory = ResourceBytes(instance, MAKEINTRESOURCEW(groupId), RT_GROUP_ICON, &bytes);
-    const int index = IconImageOfSize(directory, bytes, size);
-    if (index < 0)
-        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(groupId), IMAGE_ICON, size, size, 0));
-    const BYTE* image = ResourceBytes(instance, MAKEINTRESOURCEW(EntryAt(directory, index).id), RT_ICON, &bytes);
-    if (!image)
-        return nullptr;
-    return CreateIconFromResourceEx(const_cast<BYTE*>(image), bytes, TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR);
+    return EntryAt(directory, index).id;
 }

@@ -8,6 +8,10 @@
 // directory is cut short.
 int IconImageOfSize(const BYTE* directory, size_t bytes, int size);
 
+// The icon resource (RT_ICON) holding image index of a directory that IconImageOfSize
+// found it in.
+WORD IconImageId(const BYTE* directory, int index);
+
 // The group's image of exactly size pixels as a new icon (another size is scaled
 // by the system), or 0. The caller destroys it. Unlike LoadImage, the module's
 // directory is read here, which spares Wine one look at the display per icon.

@@ -1,6 +1,7 @@
 // Storage-card enumeration through note_prj.dll, loaded when asked.
 #include "platform/storage_cards.h"
 #include "platform/scoped_win.h"
+#include <strsafe.h>
 
 std::vector<std::wstring> StorageCardFolders()
 {
@@ -20,7 +21,10 @@ std::vector<std::wstring> StorageCardFolders()
         return folders;
     // A name is read only up to the record's end, terminated or not.
     do {
-        folders.emplace_back(found.fileName, wcsnlen(found.fileName, kFlashCardNameCapacity));
+        size_t length = 0;
+        if (FAILED(StringCchLengthW(found.fileName, kFlashCardNameCapacity, &length)))
+            length = kFlashCardNameCapacity;   // unterminated: the whole field
+        folders.emplace_back(found.fileName, length);
         found = FlashCardFindData{};
     } while (findNext(search, &found));
     FindClose(search);

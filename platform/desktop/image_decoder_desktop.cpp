@@ -1,5 +1,6 @@
 // The image decoder over Windows Imaging Component: file bytes come only from the
 // request's read callback, pixels go into a DIB section of the requested depth.
+// On the device: IMGDECMP.DLL ordinal 1, DecompressImageIndirect, over the same request.
 #include "platform/image_decoder.h"
 #include "platform/image_header.h"
 #include "platform/scoped_win.h"

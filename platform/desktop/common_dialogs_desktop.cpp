@@ -1,7 +1,12 @@
 // The device's common dialogs, bound by name once per process, or the desktop's.
+// On the device: ChooseColor and GetOpenFileNameW of commdlg.dll, linked; the desktop
+// has its own comdlg32 under those names, so the emulated device's library is bound here.
 #include "platform/common_dialogs.h"
 
 namespace {
+
+// The handheld's common-dialog library, whose dialogs fit its screen.
+constexpr wchar_t kCommonDialogLibrary[] = L"commdlg.dll";
 
 using ChooseColorProc = BOOL(WINAPI*)(CHOOSECOLORW*);
 using OpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEW*);

@@ -1,4 +1,6 @@
 // A menu bar window over a menu resource: items side by side, popups open upwards.
+// On the device: SHCreateMenuBar (SHMENUBARINFO with the menu resource's id), and
+// MenuBarHeight the height of the window it makes.
 #include "platform/menu_bar.h"
 #include "platform/scoped_win.h"
 #include <windowsx.h>

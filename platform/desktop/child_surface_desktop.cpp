@@ -1,4 +1,6 @@
-// A stand-in surface for child windows of other processes' windows.
+// A stand-in surface for child windows of other processes' windows (Wine draws none).
+// On the device: nothing takes its place; its window manager draws the bar as the
+// taskbar's child itself, so PresentChildWindow there is an empty function.
 #include "platform/child_surface.h"
 #include "platform/scoped_win.h"
 #include <commctrl.h>
