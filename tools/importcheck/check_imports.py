@@ -119,14 +119,28 @@ def library_names(triple, build):
     return names
 
 
+def target_dirs(build, targets):
+    """The object folders of targets, found without following links: the build folder
+    also holds the Wine prefix, whose drive links lead to the whole file system."""
+    for folder, subdirs, _ in os.walk(build):
+        if "dosdevices" in subdirs:
+            subdirs[:] = []
+            continue
+        if os.path.basename(folder) == "CMakeFiles":
+            for target in targets:
+                if f"{target}.dir" in subdirs:
+                    yield os.path.join(folder, f"{target}.dir")
+            subdirs[:] = []
+
+
 def product_objects(build, root):
     """(object, source) pairs of the product; objects whose source is gone are stale."""
     found = []
-    for target in PRODUCT_TARGETS + ENTRY_POINTS:
-        for obj in glob.glob(os.path.join(build, "**", "CMakeFiles", f"{target}.dir", "**", "*.obj"),
-                             recursive=True):
+    for target_dir in target_dirs(build, PRODUCT_TARGETS + ENTRY_POINTS):
+        for obj in glob.glob(os.path.join(target_dir, "**", "*.obj"), recursive=True):
             rel = os.path.relpath(obj, build)
-            folder, inner = rel.split(os.sep + "CMakeFiles" + os.sep, 1)
+            folder, inner = rel.split(os.sep + "CMakeFiles" + os.sep, 1) if not rel.startswith(
+                "CMakeFiles" + os.sep) else ("", rel[len("CMakeFiles" + os.sep):])
             inner = inner.split(os.sep, 1)[1]
             source = os.path.normpath(os.path.join(folder, inner[:-len(".obj")]))
             if source.startswith(".."):
@@ -136,9 +150,15 @@ def product_objects(build, root):
     return sorted(found, key=lambda pair: pair[1])
 
 
-def undefined_symbols(obj, triple):
-    out = run([f"{triple}-nm", "-u", "--format=posix", obj])
-    return [line.split()[0] for line in out.splitlines() if line.split()]
+def undefined_symbols(objects, triple):
+    """Each object's undefined symbols, from one nm run over them all."""
+    found = {obj: [] for obj in objects}
+    out = run([f"{triple}-nm", "-u", "-A", "--format=posix"] + list(objects))
+    for line in out.splitlines():
+        path, sep, rest = line.partition(": ")
+        if sep and path in found and rest.split():
+            found[path].append(rest.split()[0])
+    return found
 
 
 def is_runtime(name):
@@ -294,8 +314,9 @@ def main():
     checked = set()
     references = 0
     exempt = 0
+    undefined = undefined_symbols([o for o, _ in objects], triple)
     for obj, source in objects:
-        symbols = undefined_symbols(obj, triple)
+        symbols = undefined[obj]
         calls = {}
         for symbol in symbols:
             name = system_call(symbol, triple, defined)
