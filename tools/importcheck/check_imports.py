@@ -31,7 +31,7 @@ RUNTIME_PREFIXES = ("_Z", "__cxa_", "_Unwind_", "__gxx_personality", "__emutls_"
                     ".refptr.", "__main", "__dyn_tls", "_pei386_", "__native_startup")
 # atexit: what the compiler registers static destructors with; the handheld's C runtime
 # startup code (linked into the program) provides it as well.
-RUNTIME_NAMES = {"atexit", "_alloca", "alloca", "_setjmp", "longjmp"}
+RUNTIME_NAMES = {"atexit"}
 
 MACHINES = {0x8664: "x86_64-w64-mingw32", 0x014C: "i686-w64-mingw32"}
 STDCALL = re.compile(r"@\d+$")
@@ -180,11 +180,9 @@ def system_call(symbol, triple, defined_by_libraries):
     """The called name when the symbol leads into a system library, else None."""
     name = plain(symbol, triple)
     if name.startswith("__mingw_"):
-        # mingw's own printf family stands in for the C runtime function of that name.
+        # mingw's own printf family stands in for the C runtime function of that name
+        # (the header's snprintf calls __mingw_vsnprintf): the handheld must have vsnprintf.
         name = name[len("__mingw_"):]
-        name = name[1:] if name.startswith("v") and name[1:] in ("snprintf", "sprintf", "fprintf",
-                                                                  "printf", "snwprintf", "swprintf",
-                                                                  "fwprintf", "wprintf") else name
         return None if is_runtime(name) else name
     if is_runtime(name) or symbol.startswith(".refptr."):
         return None
@@ -256,8 +254,9 @@ def named_callers(obj, triple, wanted, called):
     """Readable callers; a header's inline wrapper of the call gives way to its own callers."""
     found = callers(obj, triple, wanted)
     names = demangle({w for ws in found.values() for w in ws}, triple)
+    # The header's inline (snprintf over vsnprintf, say) is named by what it calls.
     wrappers = {w for ws in found.values() for w in ws
-                if any(names[w].startswith(c + "(") or w == c for c in called)}
+                if names[w].split("(")[0] in called or "v" + names[w].split("(")[0] in called}
     if wrappers:
         outer = callers(obj, triple, wrappers)
         names.update(demangle({w for ws in outer.values() for w in ws}, triple))
