@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <cwchar>
 #include <vector>
 #include "bar/actions/close_tasks.h"
+#include "bar/actions/menu_items.h"
 #include "bar/actions/menu_tap.h"
 #include "bar/actions/task_icon.h"
 #include "bar/actions/task_table.h"
+#include "bar/config/fonts.h"
 
 namespace {
 
@@ -179,4 +182,86 @@ TEST(TaskIcon, ThePoutlookRule)
     wchar_t small[12] = L"a\\poutlook";
     EXPECT_EQ(TaskIconSourceFor(small, 12, L"Calendar"), TaskIconSource::ShellIconOfFile);
     EXPECT_EQ(small[11], L'\0');
+}
+
+TEST(CloseRules, TheShellIsSparedAndTheBarsOwnWindowsCloseAsDialogs)
+{
+    EXPECT_EQ(CloseWayFor(L"HHTaskBar", false), CloseWay::Spare);
+    EXPECT_EQ(CloseWayFor(L"DesktopExplorerWindow", false), CloseWay::Spare) << "even when no shell process is known";
+    EXPECT_EQ(CloseWayFor(L"DesktopExplorerWindow", true), CloseWay::Spare);
+    EXPECT_EQ(CloseWayFor(L"Dialog", false), CloseWay::Dialog);
+    EXPECT_EQ(CloseWayFor(L"#32770", true), CloseWay::Dialog) << "the bar's own message box or popup";
+    EXPECT_EQ(CloseWayFor(L"#32770", false), CloseWay::Forcibly);
+    EXPECT_EQ(CloseWayFor(L"dialog", false), CloseWay::Forcibly) << "classes compare exactly";
+
+    const DWORD spared[] = {kApp, kShell};
+    EXPECT_FALSE(MayEndProcess(kApp, spared, 2)) << "the bar's own process";
+    EXPECT_FALSE(MayEndProcess(kShell, spared, 2)) << "the shell's, found by its windows";
+    EXPECT_TRUE(MayEndProcess(kOtherShell, spared, 2));
+    EXPECT_FALSE(MayEndProcess(0, spared, 2)) << "no process at all";
+}
+
+TEST(MenuLine, NoWiderThanTheRoomAndAnAmpersandDrawnAsWritten)
+{
+    EXPECT_EQ(MenuItemWidthFor(100, 1, 222), 136);
+    EXPECT_EQ(MenuItemWidthFor(300, 1, 222), 222) << "a long title";
+    EXPECT_EQ(MenuItemWidthFor(200, 2, 450), 272);
+    EXPECT_EQ(MenuItemWidthFor(440, 2, 450), 450);
+
+    // A task titled "R&D" drawn as the menu draws it, beside the title written out
+    // with TextOut (which knows no mnemonics), in one font: the inks are as wide.
+    std::memset(&TaskTable, 0, sizeof(TaskTable));
+    TaskTable.count = 1;
+    TaskTable.rows[0].shellOwned = TRUE;   // no program icon to look for
+    wcscpy(TaskTable.rows[0].title, L"R&D");
+    LOGFONTW logical = {};
+    logical.lfHeight = -24;
+    wcscpy(logical.lfFaceName, L"Tahoma");
+    HFONT font = CreateFontIndirectW(&logical);
+    ASSERT_TRUE(font);
+    const HFONT skinFont = dialogTitleFont.font;
+    dialogTitleFont.font = font;
+    const int width = 200, height = 30, textLeft = 22;   // the text begins 22 pixels in
+    auto inkSpan = [&](const std::function<void(HDC)>& draw, COLORREF paper) {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        draw(dc);
+        GdiFlush();
+        const DWORD background = RGB(GetBValue(paper), GetGValue(paper), GetRValue(paper));   // DIB order
+        int left = width, right = -1;
+        for (int y = 0; y < height; ++y)
+            for (int x = textLeft; x < width; ++x)
+                if ((static_cast<const DWORD*>(bits)[y * width + x] & 0xFFFFFF) != background) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return right - left;
+    };
+    const int drawn = inkSpan([&](HDC dc) {
+        DRAWITEMSTRUCT item = {ODT_MENU, 0, kFirstTaskCommand, ODA_DRAWENTIRE, 0, nullptr, dc, {0, 0, width, height}, 0};
+        DrawBarMenuItem(&item);
+    }, GetSysColor(COLOR_MENU));
+    const int written = inkSpan([&](HDC dc) {
+        RECT all = {0, 0, width, height};
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        HGDIOBJ old = SelectObject(dc, font);
+        SetBkMode(dc, TRANSPARENT);
+        TextOutW(dc, textLeft, 2, L"R&D", 3);
+        SelectObject(dc, old);
+    }, RGB(255, 255, 255));
+    dialogTitleFont.font = skinFont;
+    DeleteObject(font);
+    EXPECT_GT(written, 20);
+    EXPECT_NEAR(drawn, written, 1) << "the \"&\" was taken for a mnemonic";
 }

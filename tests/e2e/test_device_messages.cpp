@@ -1,0 +1,116 @@
+// The programs' three messages, shown by the device's message box: within the screen, their text whole.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+#include <string>
+#include "tests/e2e/bar_menu_kit.h"
+#include "tests/e2e/setup_test_kit.h"
+#include "tests/kit/device.h"
+#include "emulator/lib/device_paths.h"
+
+using kit::Device;
+using namespace bartest;
+using namespace setuptest;
+
+namespace {
+
+constexpr int kTimerSize = 1048;   // the Timer page's font size box
+
+// The device's message box titled title of process pid, once shown with its text.
+HWND WaitForBox(DWORD pid, const wchar_t* title)
+{
+    HWND box = nullptr;
+    Device::WaitUntil([&] {
+        box = kit::FindProcessWindow(pid, L"Dialog", title);
+        return box && IsWindowVisible(box) && GetWindowTextLengthW(GetDlgItem(box, 0xFFFF)) > 0;
+    }, 5000);
+    return box;
+}
+
+// The box lies on the screen, its text control within it, tall enough for the text
+// wrapped to its width in the device's dialog font (Tahoma 8 points at the screen's
+// density), and the text is the message; then OK answers it.
+void ExpectFitsAndAnswer(Device& device, HWND box, const wchar_t* message)
+{
+    ASSERT_TRUE(box) << kit::Narrow(message);
+    const SIZE screen = device.Screen();
+    RECT frame;
+    GetWindowRect(box, &frame);
+    EXPECT_GE(frame.left, 0) << kit::Narrow(message);
+    EXPECT_GE(frame.top, 0);
+    EXPECT_LE(frame.right, screen.cx) << kit::Narrow(message);
+    EXPECT_LE(frame.bottom, screen.cy);
+    HWND text = GetDlgItem(box, 0xFFFF);
+    wchar_t shown[128] = L"";
+    GetWindowTextW(text, shown, 128);
+    EXPECT_STREQ(shown, message);
+    RECT area;
+    GetWindowRect(text, &area);
+    EXPECT_GE(area.left, frame.left);
+    EXPECT_LE(area.right, frame.right);
+    EXPECT_LE(area.bottom, frame.bottom);
+
+    HDC dc = GetDC(nullptr);
+    LOGFONTW logical = {};
+    logical.lfHeight = -MulDiv(8, device.Scale() * 96, 72);
+    wcscpy(logical.lfFaceName, L"Tahoma");
+    HFONT font = CreateFontIndirectW(&logical);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT wrapped = {0, 0, area.right - area.left, 0};
+    DrawTextW(dc, message, -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GE(area.bottom - area.top, wrapped.bottom) << kit::Narrow(message) << ": lines cut off";
+    EXPECT_LE(wrapped.right, area.right - area.left);
+    device.Settle(box);
+    static int shot = 0;
+    device.SavePng(L"message-" + std::to_wstring(device.Scale()) + L"-" + std::to_wstring(++shot) + L".png",
+                   RECT{0, 0, screen.cx, screen.cy});
+
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(box); }, 3000)) << "OK answers it";
+}
+
+} // namespace
+
+TEST(DeviceMessages, EachFitsTheScreenWithItsWholeText)
+{
+    BarDevice b("0000010");
+    ASSERT_TRUE(b.bar);
+    WriteDeviceDword(device_value::DisplayPowerEscape, 0);
+    OpenMenu menu = OpenBarMenu(b, 0);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, LineOfCommand(40001, 0), menu.frame.left + 40 * b.s);   // "Turn Off Screen"
+    ExpectFitsAndAnswer(b.device, WaitForBox(kit::WindowProcess(b.bar), L"Pocket PC Display Off Feature"),
+                        L"Sorry, your Pocket PC does not support DisplayOff");
+
+    // The Timer page with its size box emptied, and OK.
+    SetupRun setup = StartSetup(b.device);
+    ASSERT_TRUE(setup.sheet);
+    SendMessageW(setup.sheet, PSM_SETCURSEL, 1, 0);
+    HWND page = WaitForPage(setup.sheet, kTimerSize);
+    ASSERT_TRUE(page);
+    SendDlgItemMessageW(page, kTimerSize, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    PressOk(b.device, setup.sheet);
+    ExpectFitsAndAnswer(b.device, WaitForBox(setup.process.pid, L"Tormalin"), L"One or more of the fields are empty");
+
+    // My Theme with ten skins added: an eleventh is refused.
+    std::string config = b.device.ReadFile(kConfigPath) + "[User Theme]\n";
+    for (int k = 1; k <= 10; ++k)
+        config += "Theme" + std::to_string(k) + "=\\Skins\\s" + std::to_string(k) + ".skin\n";
+    ASSERT_TRUE(ExitSetup(b.device, setup));
+    ASSERT_TRUE(b.device.WriteFile(kConfigPath, config));
+    ASSERT_TRUE(CopyFileW((emu::BuildDir() + L"\\tests\\gsgetfile.dll").c_str(),
+                          emu::DevicePath(L"\\Program Files\\Velkis\\gsgetfile.dll").c_str(), FALSE));
+    ASSERT_TRUE(b.device.WriteFile(L"\\Program Files\\Velkis\\gsgetfile.answer", "\\Skins\\eleven.skin"));
+    setup = StartSetup(b.device);
+    ASSERT_TRUE(setup.sheet);
+    SendMessageW(setup.sheet, PSM_SETCURSEL, 2, 0);
+    page = WaitForPage(setup.sheet, kAddTheme);
+    ASSERT_TRUE(page);
+    PostMessageW(page, WM_COMMAND, MAKEWPARAM(kAddTheme, BN_CLICKED), 0);
+    ExpectFitsAndAnswer(b.device, WaitForBox(setup.process.pid, L"Tormalin"),
+                        L"You can't import skin,You only can add ten skins");
+    EXPECT_TRUE(ExitSetup(b.device, setup));
+}
