@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <algorithm>
 #include <string>
+#include <vector>
 #include "tests/e2e/bar_menu_kit.h"
 #include "tests/e2e/setup_test_kit.h"
 #include "tests/kit/device.h"
@@ -63,6 +65,10 @@ void ExpectFitsAndAnswer(Device& device, HWND box, const wchar_t* message)
     ReleaseDC(nullptr, dc);
     EXPECT_GE(area.bottom - area.top, wrapped.bottom) << kit::Narrow(message) << ": lines cut off";
     EXPECT_LE(wrapped.right, area.right - area.left);
+    EXPECT_TRUE(Device::WaitUntil([&] {
+        const std::vector<COLORREF> pixels = device.ReadScreen(area);
+        return std::any_of(pixels.begin(), pixels.end(), [&](COLORREF c) { return c != pixels.front(); });
+    }, 3000)) << kit::Narrow(message) << ": no text on the screen";
     device.Settle(box);
     static int shot = 0;
     device.SavePng(L"message-" + std::to_wstring(device.Scale()) + L"-" + std::to_wstring(++shot) + L".png",
