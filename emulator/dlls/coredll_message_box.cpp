@@ -1,6 +1,7 @@
 // The device's message box (MessageBoxW of coredll.dll): a "Dialog" as wide as the
 // screen allows, its text wrapped to that width, its buttons below, centred on the screen.
 #include "emulator/dlls/device_dialog.h"
+#include "emulator/lib/message_box_layout.h"
 #include "platform/scoped_win.h"
 #include <algorithm>
 #include <vector>
@@ -56,38 +57,25 @@ int WrappedTextHeight(HWND dialog, const wchar_t* text, int width)
 void LayOut(HWND dialog, const Request& request)
 {
     const int s = devdlg::ScreenScale();
-    const int margin = 8 * s;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const DWORD style = static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE));
-    const DWORD exStyle = static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE));
-    RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int windowWidth = screenWidth - 2 * 4 * s;
-    const int clientWidth = windowWidth - (frame.right - frame.left);
-    const int textWidth = clientWidth - 2 * margin;
-    const int buttonWidth = 46 * s, buttonHeight = 20 * s, gap = 6 * s;
-    const int room = screenHeight - (frame.bottom - frame.top) - 3 * margin - buttonHeight;
-    const int textHeight = std::min(WrappedTextHeight(dialog, request.text, textWidth), std::max(room, 0));
-    const int clientHeight = margin + textHeight + margin + buttonHeight + margin;
-    const int windowHeight = clientHeight + (frame.bottom - frame.top);
-    SetWindowPos(dialog, HWND_TOP, (screenWidth - windowWidth) / 2, std::max(0, (screenHeight - windowHeight) / 2),
-                 windowWidth, windowHeight, 0);
-
-    devdlg::AddControl(dialog, L"STATIC", kTextId, request.text, SS_LEFT | SS_NOPREFIX,
-                       RECT{margin, margin, margin + textWidth, margin + textHeight});
+    const SIZE screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT edges{0, 0, 0, 0};
+    AdjustWindowRectEx(&edges, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
+    const SIZE frame{edges.right - edges.left, edges.bottom - edges.top};
+    const int textHeight = WrappedTextHeight(dialog, request.text, MessageBoxTextWidth(screen, s, frame));
     const int count = static_cast<int>(request.buttons.size());
-    const int rowWidth = count * buttonWidth + (count - 1) * gap;
-    int x = (clientWidth - rowWidth) / 2;
-    const int y = clientHeight - margin - buttonHeight;
+    const MessageBoxLayout l = LayOutMessageBox(screen, s, frame, textHeight, count);
+    SetWindowPos(dialog, HWND_TOP, l.window.left, l.window.top, l.window.right - l.window.left,
+                 l.window.bottom - l.window.top, 0);
+    devdlg::AddControl(dialog, L"STATIC", kTextId, request.text, SS_LEFT | SS_NOPREFIX, l.text);
     const int chosen = DefaultButton(request);
-    for (const Button& button : request.buttons) {
+    for (int i = 0; i < count && i < kMessageBoxMaxButtons; ++i) {
+        const Button& button = request.buttons[static_cast<size_t>(i)];
         HWND control = devdlg::AddControl(dialog, L"BUTTON", button.id, button.text,
                                           (button.id == chosen ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | WS_TABSTOP,
-                                          RECT{x, y, x + buttonWidth, y + buttonHeight});
+                                          l.buttons[i]);
         if (button.id == chosen)
             SetFocus(control);
-        x += buttonWidth + gap;
     }
 }
 

@@ -1,7 +1,8 @@
-// The device's colour and file choosers fit every screen the device comes with.
+// The device's colour and file choosers and its message box fit every screen the device comes with.
 #include <gtest/gtest.h>
 #include "emulator/lib/colour_chooser_layout.h"
 #include "emulator/lib/file_chooser_logic.h"
+#include "emulator/lib/message_box_layout.h"
 
 namespace {
 
@@ -45,5 +46,30 @@ TEST(DeviceDialogs, EveryPartOfBothChoosersLiesInTheClientAreaOfEveryScreen)
         for (const RECT& r : {file.folder, file.list, file.ok, file.cancel})
             EXPECT_TRUE(Inside(r, client)) << s.width << "x" << s.height;
         EXPECT_LE(file.list.bottom, file.filter.top);
+    }
+}
+
+TEST(DeviceDialogs, TheMessageBoxLiesOnEveryScreenWithItsTextWholeAndItsButtonsBelow)
+{
+    for (const Screen& s : kScreens) {
+        const SIZE screen{s.width, s.height};
+        const SIZE frame{6 * s.scale, 26 * s.scale};   // borders and caption
+        const int width = MessageBoxTextWidth(screen, s.scale, frame);
+        EXPECT_GE(width, s.width - 40 * s.scale) << "nearly the screen's width: " << s.width;
+        for (int lines = 1; lines <= 3; ++lines) {
+            const int textHeight = lines * 13 * s.scale;
+            const MessageBoxLayout box = LayOutMessageBox(screen, s.scale, frame, textHeight, lines);
+            EXPECT_TRUE(Inside(box.window, screen)) << s.width << "x" << s.height;
+            const SIZE client{box.window.right - box.window.left - frame.cx, box.window.bottom - box.window.top - frame.cy};
+            EXPECT_TRUE(Inside(box.text, client));
+            EXPECT_EQ(box.text.right - box.text.left, width) << "wrapped where it was measured";
+            EXPECT_EQ(box.text.bottom - box.text.top, textHeight) << "every line shown";
+            for (int i = 0; i < lines; ++i) {
+                EXPECT_TRUE(Inside(box.buttons[i], client)) << i;
+                EXPECT_GE(box.buttons[i].top, box.text.bottom);
+            }
+        }
+        const MessageBoxLayout tall = LayOutMessageBox(screen, s.scale, frame, 5000, 1);
+        EXPECT_TRUE(Inside(tall.window, screen)) << "a text taller than the screen is cut to it";
     }
 }
