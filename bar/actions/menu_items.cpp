@@ -1,8 +1,8 @@
 // Owner-drawn lines of the bar menu: the skin's "Dialog Title" font, the system's
 // menu colours, an icon at the left and, on task lines, the close mark at the right.
 #include "bar/actions/menu_items.h"
-#include "bar/actions/menu_tap.h"
 #include "bar/actions/bar_menu.h"
+#include "bar/actions/menu_tap.h"
 #include "bar/actions/task_icon.h"
 #include "bar/actions/task_table.h"
 #include "bar/config/fonts.h"
