@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
-#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]] [--menu]
+#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]]
+#                  [--menu | --menu-title TITLE]
 #                  [--programs|--settings] [--skin FILE [--watch]]
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
@@ -10,6 +11,7 @@
 # --setup also opens the setup program over the bar on the given page (screenshot
 # <profile>-setup.png, or <profile>-setup-<page>.png).
 # --menu starts three sample applications and opens the bar menu (<profile>-menu.png).
+# --menu-title TITLE does the same with the third one titled TITLE (<profile>-menu-title.png).
 # --programs or --settings opens the start menu's Programs list or the device panel
 # (<profile>-programs.png, <profile>-settings.png).
 # --skin FILE: the bar wears that skin (its folder is copied onto the device). With
@@ -25,6 +27,7 @@ profile=portrait
 popup=
 setup=
 menu=
+menu_title=
 app=
 skin=
 watch=
@@ -37,11 +40,12 @@ while [ $# -gt 0 ]; do
         --setup) setup=order; shift
                  case "${1:-}" in order|timer|theme) setup=$1; shift ;; esac ;;
         --menu) menu=1; shift ;;
+        --menu-title) menu=1; menu_title=${2:-}; shift 2 || { echo "--menu-title needs a title" >&2; exit 2; } ;;
         --programs) app=programs; shift ;;
         --settings) app=settings; shift ;;
         --skin) skin=${2:-}; shift 2 || { echo "--skin needs a file" >&2; exit 2; } ;;
         --watch) watch=1; shift ;;
-        -h|--help) sed -n '2,19p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -98,7 +102,7 @@ ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
 [ -z "$button" ] || ctl tap-button "$button"
 if [ -n "$menu" ]; then
-    for sample in Notes Calendar Inbox; do
+    for sample in Notes Calendar "${menu_title:-Inbox}"; do
         ctl start '\Windows\sampleapp.exe' --window "$sample" SampleApp 0x90000000 0
         sleep 0.5
     done
@@ -151,7 +155,7 @@ else
     sleep 2
     mkdir -p "$build/screenshots"
     case "$setup" in "") page= ;; order) page=-setup ;; *) page=-setup-$setup ;; esac
-    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${app:+-$app}.png"
+    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${menu_title:+-title}${app:+-$app}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
     [ -z "$shared" ] || ctl stop

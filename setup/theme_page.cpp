@@ -3,6 +3,7 @@
 #include "setup/skin_file_dialog.h"
 #include "common/ini.h"
 #include "common/settings_contract.h"
+#include "platform/message_box.h"
 #include "resources/tormalin_res.h"
 #include <strsafe.h>
 
@@ -85,7 +86,7 @@ void CChangeTheme::AddTheme()
     if (skin.empty())
         return;
     if (!RoomForAnotherSkin(rows_)) {
-        MessageBoxW(window_, L"You can't import skin,You only can add ten skins", L"Tormalin", MB_OK);
+        ShowMessageBox(window_, L"You can't import skin,You only can add ten skins", L"Tormalin", MB_OK);
         return;
     }
     if (skin.size() >= kSkinPathCapacity)

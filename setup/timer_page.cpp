@@ -3,6 +3,7 @@
 #include "setup/timer_rules.h"
 #include "common/ini.h"
 #include "platform/common_dialogs.h"
+#include "platform/message_box.h"
 #include "platform/regional_settings.h"
 #include "platform/scoped_win.h"
 #include "resources/tormalin_res.h"
@@ -202,7 +203,7 @@ bool CSetTime::StorePage()
     const std::wstring font = BoxText(GetDlgItem(window_, IDC_TIME_FONT), kTimerFontNameCapacity - 1);
     const std::wstring size = BoxText(GetDlgItem(window_, IDC_TIME_SIZE), 4);
     if (separator.empty() || pattern.empty() || font.empty() || size.empty()) {
-        MessageBoxW(window_, L"One or more of the fields are empty", L"Tormalin", MB_OK);
+        ShowMessageBox(window_, L"One or more of the fields are empty", L"Tormalin", MB_OK);
         return false;
     }
     SetTimeSettings(pattern.c_str(), separator.c_str());

@@ -29,6 +29,14 @@ bool IsDialogClass(const wchar_t* className)
     return wcscmp(className, kDialogClassName) == 0;
 }
 
+DWORD ProcessOfClass(const wchar_t* className)
+{
+    DWORD processId = 0;
+    if (HWND window = FindWindowW(className, nullptr))
+        GetWindowThreadProcessId(window, &processId);
+    return processId;
+}
+
 // What one pass compares windows with: the row to close (mode One; a copy, since
 // the menu may be rebuilt while an application is being waited for, and its
 // process taken before anything closed) or the window to spare.
@@ -82,7 +90,10 @@ PassList CollectPass(int pass, const CloseTarget& target)
             continue;
         if (!Kept(target, TaskWindowKey{window, processId, title, className}))
             continue;
-        const bool dialog = IsDialogClass(className);
+        const CloseWay way = CloseWayFor(className, processId == GetCurrentProcessId());
+        if (way == CloseWay::Spare)
+            continue;
+        const bool dialog = way == CloseWay::Dialog;
         if (!InPassList(pass, dialog))
             continue;
         if (list.count == kClosePassListSize) {
@@ -99,7 +110,9 @@ bool CloseOne(const PassEntry& entry)
 {
     if (!entry.dialog)
         return CloseWindowForcibly(entry.window);
-    PressTaskbarCloseButton(entry.window);
+    // What the gentle close does to a "Dialog"; the bar's own dialogs are of the
+    // desktop's dialog class, and a tap on the taskbar's button would not reach them.
+    PostMessageW(entry.window, WM_COMMAND, IDOK, 0);
     return true;
 }
 
@@ -135,6 +148,23 @@ bool ClosesWithRow(const TaskWindowKey& window, const TaskWindowKey& row)
     if (window.window == row.window)
         return true;
     return wcscmp(window.className, row.className) != 0 && row.processId != 0 && window.processId == row.processId;
+}
+
+CloseWay CloseWayFor(const wchar_t* className, bool ownProcess)
+{
+    if (wcscmp(className, kTaskbarClassName) == 0 || wcscmp(className, kTodayClassName) == 0)
+        return CloseWay::Spare;
+    return ownProcess || IsDialogClass(className) ? CloseWay::Dialog : CloseWay::Forcibly;
+}
+
+bool MayEndProcess(DWORD processId, const DWORD* spared, int sparedCount)
+{
+    if (!processId)
+        return false;
+    for (int i = 0; i < sparedCount; ++i)
+        if (spared[i] == processId)
+            return false;
+    return true;
 }
 
 bool InPassList(int pass, bool dialog)
@@ -231,6 +261,9 @@ bool TerminateWindowProcess(HWND window)
     GetWindowThreadProcessId(window, &processId);
     if (!processId)
         return false;
+    const DWORD spared[] = {GetCurrentProcessId(), ProcessOfClass(kTaskbarClassName), ProcessOfClass(kTodayClassName)};
+    if (!MayEndProcess(processId, spared, 3))
+        return true;
     // The handheld's "all access"; it includes terminating and reading the exit code.
     ScopedHandle process(OpenProcess(0x001F0FFF, FALSE, processId));
     if (process.get()) {

@@ -29,6 +29,22 @@ struct TaskWindowKey {
 // Another program's window is never taken for the row's, whatever its title.
 bool ClosesWithRow(const TaskWindowKey& window, const TaskWindowKey& row);
 
+// How a close command treats one task window it chose.
+enum class CloseWay {
+    Spare,      // the shell's taskbar and Today screen: never closed, never ended
+    Dialog,     // IDOK only, as the handheld's "Dialog" windows; its process lives on
+    Forcibly,   // the hard close, which ends the process
+};
+
+// The bar's own windows (its message box, its popups) end as dialogs do: ending
+// their process would end the bar. The shell's windows are spared by their class,
+// whether or not its process was found at start-up (a reset starts a new shell).
+CloseWay CloseWayFor(const wchar_t* className, bool ownProcess);
+
+// Whether the process of a closed window may be ended: it has an id and it is none
+// of spared (the bar's own process and those of the shell's windows).
+bool MayEndProcess(DWORD processId, const DWORD* spared, int sparedCount);
+
 // Whether a kept window goes into the pass list of pass (even passes: dialogs only).
 bool InPassList(int pass, bool dialog);
 
@@ -48,5 +64,6 @@ void PressTaskbarCloseButton(HWND window);
 // (its quit message came while waiting): nothing more is closed then.
 bool CloseWindowForcibly(HWND window);
 
-// Ends the window's process; false when the window has no process id.
+// Ends the window's process, unless it is the bar's or the shell's; false when the
+// window has no process id.
 bool TerminateWindowProcess(HWND window);

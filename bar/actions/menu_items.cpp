@@ -2,12 +2,15 @@
 // menu colours, an icon at the left and, on task lines, the close mark at the right.
 #include "bar/actions/menu_items.h"
 #include "bar/actions/bar_menu.h"
+#include "bar/actions/menu_tap.h"
 #include "bar/actions/task_icon.h"
 #include "bar/actions/task_table.h"
 #include "bar/config/fonts.h"
 #include "bar/config/skin.h"
 #include "bar/layout/bar_state.h"
+#include "platform/menu_frame.h"
 #include "platform/scoped_win.h"
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,13 @@ HICON FixedCommandIcon(UINT id)
     case ID_OPTIONS:         return skinImages.menuIcons[MENU_ICON_OPTIONS];
     default:                 return skinImages.menuIcons[MENU_ICON_CLOSE];
     }
+}
+
+// A task line with a close mark at its right end (a shell window's line has none).
+bool HasCloseMark(UINT id)
+{
+    const int row = TaskRowOfCommand(id);
+    return row >= 0 && !TaskTable.rows[row].shellOwned;
 }
 
 void DrawIconAt(HDC dc, int x, int y, HICON icon)
@@ -83,6 +93,11 @@ const wchar_t* FixedCommandText(UINT id)
     }
 }
 
+int MenuItemWidthFor(int textWidth, int scale, int room)
+{
+    return std::max(0, std::min(textWidth + 36 * scale, room));
+}
+
 void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item)
 {
     if (!item || item->CtlType != ODT_MENU)
@@ -96,7 +111,10 @@ void MeasureBarMenuItem(HWND window, MEASUREITEMSTRUCT* item)
             GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
     }
     item->itemHeight = 18 * ScaleFactor;
-    item->itemWidth = size.cx + 36 * ScaleFactor;
+    // The system moves a menu that would cross the screen's right edge to the left,
+    // as far as the screen's left edge: the whole screen's width is the room.
+    const int room = GetSystemMetrics(SM_CXSCREEN) - PopupMenuFrameWidth();
+    item->itemWidth = static_cast<UINT>(MenuItemWidthFor(size.cx, ScaleFactor, room));
 }
 
 void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
@@ -112,8 +130,11 @@ void DrawBarMenuItem(const DRAWITEMSTRUCT* item)
     if (const wchar_t* text = ItemText(item->itemID)) {
         RECT r = item->rcItem;
         r.left += 22 * ScaleFactor;
+        // A title too long for the screen ends in "..." before its close mark.
+        if (HasCloseMark(item->itemID))
+            r.right -= kCloseMarkZone * ScaleFactor;
         // Titles are drawn as written: an "&" in one is no mnemonic.
-        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        DrawTextW(dc, text, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     DrawItemIcons(dc, item->rcItem, item->itemID);
 }

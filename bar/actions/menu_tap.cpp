@@ -51,5 +51,5 @@ void EndMenuTapWatch()
 
 bool IsOnCloseMark(const MenuTap& tap, int scaleFactor)
 {
-    return tap.client.right - 20 * scaleFactor <= tap.x && tap.x <= tap.client.right;
+    return tap.client.right - kCloseMarkZone * scaleFactor <= tap.x && tap.x <= tap.client.right;
 }

@@ -18,5 +18,9 @@ void InstallMenuTapHook();
 // At WM_EXITMENULOOP.
 void EndMenuTapWatch();
 
+// Where a task line's close mark lies: this many pixels (times the scale) at the
+// menu's right end. A title's text stops before it.
+constexpr int kCloseMarkZone = 20;
+
 // Whether a release at x lay on the close mark at the right end of a task line.
 bool IsOnCloseMark(const MenuTap& tap, int scaleFactor);

@@ -3,6 +3,7 @@
 #include "bar/layout/bar_state.h"
 #include "platform/device_reset.h"
 #include "platform/display_power.h"
+#include "platform/message_box.h"
 #include "platform/scoped_win.h"
 #include <windows.h>
 #include <shellapi.h>
@@ -25,8 +26,8 @@ void TurnOffScreen()
         DisplayDriverEscape(screen, kSetPowerManagement, sizeof(record), reinterpret_cast<const char*>(&record), 0,
                             nullptr);
     } else {
-        MessageBoxW(nullptr, L"Sorry, your Pocket PC does not support DisplayOff", L"Pocket PC Display Off Feature",
-                    MB_OK);
+        ShowMessageBox(nullptr, L"Sorry, your Pocket PC does not support DisplayOff", L"Pocket PC Display Off Feature",
+                       MB_OK);
     }
 }
 

@@ -154,6 +154,7 @@ INT_PTR CALLBACK BatteryPopupProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_INITDIALOG:   return OnInitDialog(dialog);
     case WM_PAINT:        return OnPaint(dialog);
     case MSG_CLOSE_POPUP: return OnClosePopup(dialog, wParam);
+    case WM_COMMAND:      return LOWORD(wParam) == IDOK ? OnClosePopup(dialog, IDOK) : FALSE;   // a close command
     default:              return FALSE;
     }
 }

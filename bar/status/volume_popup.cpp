@@ -99,11 +99,15 @@ INT_PTR OnPaint(HWND dialog)
     return TRUE;
 }
 
+INT_PTR OnClosePopup(HWND dialog);
+
 INT_PTR OnCommand(HWND dialog, WPARAM wParam)
 {
     if (HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {
+    case IDOK:   // a close command ends the popup as a dialog: applied, as when the bar is tapped
+        return OnClosePopup(dialog);
     case IDC_SOUND_ON:
         ChooseSoundOn(volumeChoice);
         break;

@@ -43,8 +43,13 @@ IconLook LookOf(const MeanColour& c)
 
 OpenMenu OpenBarMenu(BarDevice& b, int taskCount)
 {
-    OpenMenu menu;
     b.device.Tap(b.bar, b.right - kMenuWidth * b.s / 2, 13 * b.s);
+    return WaitForBarMenu(b, taskCount);
+}
+
+OpenMenu WaitForBarMenu(BarDevice& b, int taskCount)
+{
+    OpenMenu menu;
     menu.window = b.device.WaitForWindow(L"#32768", nullptr);
     if (!menu.window || !kit::Device::WaitUntil([&] { return IsWindowVisible(menu.window) != FALSE; }, 3000))
         return OpenMenu();

@@ -21,6 +21,10 @@ struct OpenMenu {
 // menu, which lists taskCount tasks.
 OpenMenu OpenBarMenu(BarDevice& b, int taskCount);
 
+// Waits for the bar menu that is opening (a second start asked for it), which
+// lists taskCount tasks.
+OpenMenu WaitForBarMenu(BarDevice& b, int taskCount);
+
 // The look of the line's left icon and whether a close mark stands at its right end.
 IconLook LeftIconLook(kit::Device& device, const RECT& line, int s);
 bool HasCloseMark(kit::Device& device, const RECT& line, int s);

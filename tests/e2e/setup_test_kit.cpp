@@ -57,17 +57,18 @@ bool ExitSetup(kit::Device& device, const SetupRun& setup)
 
 std::wstring AnswerMessageBox(kit::Device& device, const SetupRun& setup)
 {
-    // The box exists before its text does: it is read once the box is shown.
+    // The box exists before its text does: it is read once the box is shown. It is
+    // the device's message box, a "Dialog" as the handheld's system dialogs are.
     HWND box = nullptr;
     wchar_t text[128] = L"";
     kit::Device::WaitUntil([&] {
-        box = kit::FindProcessWindow(setup.process.pid, L"#32770", L"Tormalin");
+        box = kit::FindProcessWindow(setup.process.pid, L"Dialog", L"Tormalin");
         return box && IsWindowVisible(box) && GetDlgItemTextW(box, 0xFFFF, text, 128) > 0;
     }, 5000);
     if (!box)
         return L"";
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    return device.WaitForNoWindow(L"#32770", L"Tormalin") ? text : L"";
+    return device.WaitForNoWindow(L"Dialog", L"Tormalin") ? text : L"";
 }
 
 void PressOk(kit::Device& device, HWND sheet)

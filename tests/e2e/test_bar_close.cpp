@@ -192,3 +192,29 @@ TEST(BarClose, AnApplicationStillAnsweringIsWaitedForAndAHungOneIsEnded)
     EXPECT_EQ(code, static_cast<DWORD>(STILL_ACTIVE)) << "terminated, keeping the code it ran with";
     CloseHandle(hungProcess);
 }
+
+TEST(BarClose, CloseAllFromASecondStartsMenuEndsTheBarsOpenPopupAsADialogAndTheBarLivesOn)
+{
+    BarDevice b(OptionsWithPhone(false), kFullOrder, "0001000");   // battery/memory alone
+    ASSERT_TRUE(b.bar);
+    HWND app = OpenInFront(b.device, L"Notes", L"SampleApp");
+    ASSERT_TRUE(app);
+    HWND popup = OpenPopup(b, b.right - kBatteryWidth * b.s / 2, L"Battery/Memory");
+    ASSERT_TRUE(popup);
+    const DWORD barProcess = kit::WindowProcess(b.bar);
+
+    // A second start asks for the menu at x 240: the popup and Notes are listed.
+    const Device::Process second = b.device.Start(L"\\Program Files\\Velkis\\Velkis.exe");
+    OpenMenu menu = WaitForBarMenu(b, 2);
+    ASSERT_TRUE(menu.window);
+    EXPECT_GE(menu.frame.left, 0);
+    EXPECT_LE(menu.frame.right, b.device.Screen().cx);
+    TapLine(b.device, menu, LineOfCommand(40022, 2), menu.frame.left + 40 * b.s);   // "Close All"
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(popup) && !IsWindow(app); }, 10000));
+    bool timedOut = false;
+    b.device.WaitExit(second, 5000, &timedOut);
+    EXPECT_FALSE(timedOut);
+    EXPECT_TRUE(b.device.Settle(b.bar, 5000));
+    EXPECT_EQ(kit::WindowProcess(b.bar), barProcess) << "the bar's own process was ended";
+    EXPECT_TRUE(IsWindow(b.device.Taskbar()) && IsWindow(b.device.Today()));
+}

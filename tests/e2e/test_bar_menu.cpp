@@ -93,3 +93,48 @@ TEST(BarMenu, ASkinWithoutAMenuButtonImageStillLeadsToTheMenu)
     b.device.Tap(b.bar, b.right - 5 * b.s, 13 * b.s);
     EXPECT_TRUE(b.device.WaitForShownWindow(L"#32768", nullptr, 3000)) << "the menu button opens the menu";
 }
+
+TEST(BarMenu, ALongTitleKeepsTheMenuOnTheScreenAndCloseAllEndsTheBarsOwnBoxAsADialog)
+{
+    BarDevice b("0000010");
+    ASSERT_TRUE(b.bar);
+    const wchar_t kLong[] = L"A very long window title of a document that someone opened from a storage card "
+                            L"with a long name.txt - Notes";
+    HWND longApp = OpenForegroundApp(b.device, kLong);
+    HWND calendar = OpenForegroundApp(b.device, L"Calendar");
+    ASSERT_TRUE(longApp && calendar);
+    const LONG screen = b.device.Screen().cx;
+
+    // "Turn Off Screen" where the display cannot: the bar's own box, listed as a task.
+    WriteDeviceDword(device_value::DisplayPowerEscape, 0);
+    OpenMenu menu = OpenBarMenu(b, 2);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, LineOfCommand(40001, 2), menu.frame.left + 40 * b.s);
+    HWND box = b.device.WaitForShownWindow(L"Dialog", L"Pocket PC Display Off Feature");
+    ASSERT_TRUE(box);
+    const DWORD barProcess = kit::WindowProcess(b.bar);
+
+    // The box, Calendar, the long title: every close mark on the screen; the long
+    // title's mark closes it.
+    menu = OpenBarMenu(b, 3);
+    ASSERT_TRUE(menu.window);
+    EXPECT_GE(menu.frame.left, 0);
+    EXPECT_LE(menu.frame.right, screen) << "the menu crosses the screen's right edge";
+    for (int line = 0; line < 3; ++line)
+        EXPECT_TRUE(HasCloseMark(b.device, menu.lines[static_cast<size_t>(line)], b.s)) << "line " << line;
+    b.device.SavePng(L"menu-long-title-" + std::to_wstring(b.s) + L".png", RECT{0, 0, screen, b.device.Screen().cy});
+    TapLine(b.device, menu, 2, menu.frame.right - 5 * b.s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(longApp); }, 5000)) << "the long title's close mark";
+    EXPECT_TRUE(IsWindow(calendar) && IsWindow(box));
+
+    // Close All: the box ends as a dialog does, by IDOK; the bar lives on over the taskbar.
+    menu = OpenBarMenu(b, 2);
+    ASSERT_TRUE(menu.window);
+    TapLine(b.device, menu, LineOfCommand(40022, 2), menu.frame.left + 40 * b.s);
+    EXPECT_TRUE(Device::WaitUntil([&] { return !IsWindow(box) && !IsWindow(calendar); }, 10000));
+    EXPECT_TRUE(b.device.Settle(b.bar, 5000));
+    EXPECT_TRUE(IsWindow(b.bar));
+    EXPECT_EQ(kit::WindowProcess(b.bar), barProcess) << "the bar's own process was ended";
+    EXPECT_TRUE(IsWindow(b.device.Taskbar()) && IsWindow(b.device.Today()));
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == b.device.Today(); }, 3000));
+}

@@ -82,7 +82,7 @@ HWND Open(Device& device, const setuptest::SetupRun& setup, HWND page, Opens wha
         SendMessageW(FindWindowExW(box, nullptr, L"Edit", nullptr), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"m"));
         SendMessageW(page, WM_COMMAND, MAKEWPARAM(kSeparatorBox, CBN_EDITCHANGE), reinterpret_cast<LPARAM>(box));
         setuptest::PressOk(device, setup.sheet);
-        break;
+        return setuptest::WaitForSetupWindow(setup, L"Dialog");   // the device's message box
     }
     case Opens::About:
         PostMessageW(setup.sheet, WM_COMMAND, setuptest::kAboutCommand, 0);

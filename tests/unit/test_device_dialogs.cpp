@@ -1,7 +1,8 @@
-// The device's colour and file choosers fit every screen the device comes with.
+// The device's colour and file choosers and its message box fit every screen the device comes with.
 #include <gtest/gtest.h>
 #include "emulator/lib/colour_chooser_layout.h"
 #include "emulator/lib/file_chooser_logic.h"
+#include "emulator/lib/message_box_layout.h"
 
 namespace {
 
@@ -45,5 +46,23 @@ TEST(DeviceDialogs, EveryPartOfBothChoosersLiesInTheClientAreaOfEveryScreen)
         for (const RECT& r : {file.folder, file.list, file.ok, file.cancel})
             EXPECT_TRUE(Inside(r, client)) << s.width << "x" << s.height;
         EXPECT_LE(file.list.bottom, file.filter.top);
+    }
+}
+
+TEST(DeviceDialogs, TheMessageBoxLiesOnEveryScreenWithItsTextWholeAndItsButtonsBelow)
+{
+    for (const Screen& s : kScreens) {
+        const SIZE screen{s.width, s.height}, frame{6 * s.scale, 26 * s.scale};   // borders and caption
+        EXPECT_GE(MessageBoxTextWidth(screen, s.scale, frame), s.width - 40 * s.scale) << s.width;
+        for (int height : {13 * s.scale, 39 * s.scale, 5000}) {
+            const MessageBoxLayout box = LayOutMessageBox(screen, s.scale, frame, height, 3);
+            EXPECT_TRUE(Inside(box.window, screen)) << s.width << "x" << s.height << ", text " << height;
+            const SIZE client{box.window.right - box.window.left - frame.cx, box.window.bottom - box.window.top - frame.cy};
+            EXPECT_TRUE(Inside(box.buttons[0], client) && Inside(box.buttons[2], client));
+            EXPECT_GE(box.buttons[0].top, box.text.bottom);
+            if (height < 5000) {
+                EXPECT_EQ(box.text.bottom - box.text.top, height) << "every line shown";
+            }
+        }
     }
 }

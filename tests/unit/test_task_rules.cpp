@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <cwchar>
 #include <vector>
 #include "bar/actions/close_tasks.h"
+#include "bar/actions/menu_items.h"
 #include "bar/actions/menu_tap.h"
 #include "bar/actions/task_icon.h"
 #include "bar/actions/task_table.h"
+#include "bar/config/fonts.h"
 
 namespace {
 
@@ -179,4 +182,77 @@ TEST(TaskIcon, ThePoutlookRule)
     wchar_t small[12] = L"a\\poutlook";
     EXPECT_EQ(TaskIconSourceFor(small, 12, L"Calendar"), TaskIconSource::ShellIconOfFile);
     EXPECT_EQ(small[11], L'\0');
+}
+
+TEST(CloseRules, TheShellIsSparedAndTheBarsOwnWindowsCloseAsDialogs)
+{
+    EXPECT_EQ(CloseWayFor(L"HHTaskBar", false), CloseWay::Spare);
+    EXPECT_EQ(CloseWayFor(L"DesktopExplorerWindow", false), CloseWay::Spare) << "even when no shell process is known";
+    EXPECT_EQ(CloseWayFor(L"DesktopExplorerWindow", true), CloseWay::Spare);
+    EXPECT_EQ(CloseWayFor(L"Dialog", false), CloseWay::Dialog);
+    EXPECT_EQ(CloseWayFor(L"#32770", true), CloseWay::Dialog) << "the bar's own message box or popup";
+    EXPECT_EQ(CloseWayFor(L"#32770", false), CloseWay::Forcibly);
+    EXPECT_EQ(CloseWayFor(L"dialog", false), CloseWay::Forcibly) << "classes compare exactly";
+
+    const DWORD spared[] = {kApp, kShell};
+    EXPECT_FALSE(MayEndProcess(kApp, spared, 2)) << "the bar's own process";
+    EXPECT_FALSE(MayEndProcess(kShell, spared, 2)) << "the shell's, found by its windows";
+    EXPECT_TRUE(MayEndProcess(kOtherShell, spared, 2));
+    EXPECT_FALSE(MayEndProcess(0, spared, 2)) << "no process at all";
+}
+
+// The columns, from x 22 on, where a 200 x 30 line drawn by draw differs from its
+// paper (its top right pixel, which no text reaches).
+int InkSpan(const std::function<void(HDC)>& draw)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 30);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    draw(dc);
+    const COLORREF paper = GetPixel(dc, 199, 0);
+    int left = 200, right = -1;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 22; x < 200; ++x)
+            if (GetPixel(dc, x, y) != paper)
+                left = std::min(left, x), right = std::max(right, x);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return right - left;
+}
+
+TEST(MenuLine, NoWiderThanTheRoomAndAnAmpersandDrawnAsWritten)
+{
+    EXPECT_EQ(MenuItemWidthFor(100, 1, 222), 136);
+    EXPECT_EQ(MenuItemWidthFor(300, 1, 222), 222) << "a long title";
+    EXPECT_EQ(MenuItemWidthFor(440, 2, 450), 450);
+
+    // A task titled "R&D" drawn as the menu draws it, and the title written out with
+    // TextOut (which knows no mnemonics) in the same font: the inks are as wide.
+    std::memset(&TaskTable, 0, sizeof(TaskTable));
+    TaskTable.count = 1;
+    TaskTable.rows[0].shellOwned = TRUE;   // no program icon to look for
+    wcscpy(TaskTable.rows[0].title, L"R&D");
+    LOGFONTW logical = {};
+    logical.lfHeight = -24;
+    wcscpy(logical.lfFaceName, L"Tahoma");
+    HFONT font = CreateFontIndirectW(&logical);
+    const HFONT skinFont = dialogTitleFont.font;
+    dialogTitleFont.font = font;
+    const int drawn = InkSpan([](HDC dc) {
+        DRAWITEMSTRUCT item = {ODT_MENU, 0, kFirstTaskCommand, ODA_DRAWENTIRE, 0, nullptr, dc, {0, 0, 200, 30}, 0};
+        DrawBarMenuItem(&item);
+    });
+    const int written = InkSpan([&](HDC dc) {
+        PatBlt(dc, 0, 0, 200, 30, WHITENESS);
+        HGDIOBJ old = SelectObject(dc, font);
+        TextOutW(dc, 22, 2, L"R&D", 3);
+        SelectObject(dc, old);
+    });
+    dialogTitleFont.font = skinFont;
+    DeleteObject(font);
+    EXPECT_GT(written, 20);
+    EXPECT_NEAR(drawn, written, 1) << "the \"&\" was taken for a mnemonic";
 }
