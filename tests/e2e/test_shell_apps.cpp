@@ -5,6 +5,7 @@
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_panel_rows.h"
 #include "emulator/lib/sample_programs.h"
+#include "emulator/lib/screen_rotation.h"
 #include "emulator/protocol.h"
 #include <string>
 
@@ -40,7 +41,7 @@ bool TapPanel(Device& device, HWND panel, emu::PanelPage page, emu::PanelAction 
     RECT client;
     GetClientRect(panel, &client);
     const emu::PanelGeometry g = emu::PanelGeometryFor(device.Scale());
-    const std::vector<emu::PanelRow> rows = emu::PanelRows(page, ReadDeviceState());
+    const std::vector<emu::PanelRow> rows = emu::PanelRows(page, ReadDeviceState(), emu::CurrentScreenSize());
     for (size_t i = 0; i < rows.size(); ++i)
         for (size_t b = 0; b < rows[i].buttons.size(); ++b)
             if (rows[i].buttons[b].action == action && rows[i].buttons[b].index == index) {
