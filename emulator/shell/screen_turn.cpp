@@ -15,8 +15,10 @@ void Fit(HWND window, int top, int width, int height)
         return;
     RECT now;
     GetWindowRect(window, &now);
-    if (now.left != 0 || now.top != top || now.right != width || now.bottom != top + height)
-        SetWindowPos(window, nullptr, 0, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (now.left == 0 && now.top == top && now.right == width && now.bottom == top + height)
+        return;
+    SetWindowPos(window, nullptr, 0, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);   // laid out by its width
 }
 
 bool TurnScreen(Orientation want)

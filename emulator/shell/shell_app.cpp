@@ -96,6 +96,7 @@ void OnDisplayChange(HWND window)
     const int top = 26 * ShellScale();
     SetWindowPos(window, nullptr, 0, top, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);   // what it shows is laid out by its width
 }
 
 } // namespace
