@@ -27,6 +27,16 @@ bool NameDesktopSize(SIZE size)
     return ok;
 }
 
+bool ChangeScreenMode(SIZE size)
+{
+    DEVMODEW mode = {};
+    mode.dmSize = sizeof(mode);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    mode.dmPelsWidth = static_cast<DWORD>(size.cx);
+    mode.dmPelsHeight = static_cast<DWORD>(size.cy);
+    return ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) == DISP_CHANGE_SUCCESSFUL;
+}
+
 } // namespace
 
 SIZE TurnedScreenSize(SIZE now, Orientation want)
@@ -49,15 +59,12 @@ bool SetScreenSize(SIZE size)
     if (now.cx == size.cx && now.cy == size.cy)
         return true;
     // Named first, so that the mode is in Wine's list and a later program of this
-    // wineserver's life starts on a desktop of the same size.
+    // wineserver's life starts on a desktop of the same size. A process keeps the
+    // list it read until a mode is set: setting the current one first renews it.
     if (!NameDesktopSize(size))
         return false;
-    DEVMODEW mode = {};
-    mode.dmSize = sizeof(mode);
-    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-    mode.dmPelsWidth = static_cast<DWORD>(size.cx);
-    mode.dmPelsHeight = static_cast<DWORD>(size.cy);
-    if (ChangeDisplaySettingsExW(nullptr, &mode, nullptr, 0, nullptr) != DISP_CHANGE_SUCCESSFUL) {
+    ChangeScreenMode(now);
+    if (!ChangeScreenMode(size)) {
         NameDesktopSize(now);
         return false;
     }
