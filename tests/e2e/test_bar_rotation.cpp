@@ -9,17 +9,6 @@ using namespace bartest;
 
 namespace {
 
-// Whatever happens in the test, the screen stands as it did for the tests after it.
-struct ScreenKept {
-    SIZE size;
-    ~ScreenKept()
-    {
-        const SIZE now = emu::CurrentScreenSize();
-        if (now.cx != size.cx || now.cy != size.cy)
-            emu::SetScreenSize(size);
-    }
-};
-
 // The colour of a background image of the skin, read from its file (a solid 24-bit
 // BMP: the first pixel's blue, green, red follow the 54-byte headers).
 COLORREF SkinImageColour(Device& device, const wchar_t* file)

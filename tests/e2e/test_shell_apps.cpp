@@ -170,3 +170,39 @@ TEST(ShellApps, SettingsSignalLevelsChangeTheBarsSignalImage)
         ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::SignalUp));
     EXPECT_TRUE(shows(4));
 }
+
+TEST(ShellApps, SettingsRotateTurnsTheScreenAndTheShellsWindowsFollow)
+{
+    Device d;
+    ASSERT_TRUE(d.Ready());
+    const SIZE start = d.Screen();
+    if (start.cx == start.cy)
+        GTEST_SKIP() << "a square screen does not turn";
+    ScreenKept kept{start};
+    HWND bar = d.StartBar();
+    ASSERT_TRUE(bar);
+    HWND panel = OpenFromStartMenu(d, bar, 2, emu::kSettingsClass);
+    ASSERT_TRUE(panel);
+    RECT client;
+    GetClientRect(panel, &client);
+    TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
+    ASSERT_TRUE(d.Settle(panel));
+
+    const int top = 26 * d.Scale();
+    for (const SIZE want : {SIZE{start.cy, start.cx}, start}) {
+        ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::Rotate));
+        ASSERT_TRUE(Device::WaitUntil([&] {
+            const SIZE now = d.Screen();
+            return now.cx == want.cx && now.cy == want.cy;
+        }, 10000)) << "the screen did not turn to " << want.cx << "x" << want.cy;
+        const RECT expected[] = {{0, 0, want.cx, top}, {0, top, want.cx, want.cy}, {0, top, want.cx, want.cy}};
+        const HWND windows[] = {d.Taskbar(), d.Today(), panel};
+        for (int i = 0; i < 3; ++i) {
+            RECT r{};
+            Device::WaitUntil([&] { GetWindowRect(windows[i], &r); return EqualRect(&r, &expected[i]) != FALSE; }, 3000);
+            EXPECT_TRUE(EqualRect(&r, &expected[i])) << "window " << i << " at " << r.left << "," << r.top << " "
+                                                     << r.right << "x" << r.bottom << " on " << want.cx << "x" << want.cy;
+        }
+        ASSERT_TRUE(d.Settle(panel));
+    }
+}
