@@ -17,8 +17,9 @@
 # the running bar reload, and the skin checker's findings are printed when it finds
 # any; headless, it watches until Ctrl-C instead of taking a screenshot.
 # --rotate turns the running device to the other orientation (portrait 240x320 to
-# landscape 320x240, hires 480x640 to 640x480) once everything has started, as a
-# person turning the handheld would (<profile>-rotated.png).
+# landscape 320x240, hires 480x640 to 640x480) once the bar runs, as a person
+# turning the handheld would, before any popup, menu or program opens
+# (<profile>-rotated.png, <profile>-menu-rotated.png, ...).
 # VELKIS_RUN_BUILD_DIR picks another build tree than build/. Under a harness that is
 # already up (inside the test command) it uses that one and never waits for a person.
 set -eu
@@ -46,7 +47,7 @@ while [ $# -gt 0 ]; do
         --skin) skin=${2:-}; shift 2 || { echo "--skin needs a file" >&2; exit 2; } ;;
         --watch) watch=1; shift ;;
         --rotate) rotate=1; shift ;;
-        -h|--help) sed -n '2,22p' "$0"; exit 0 ;;
+        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -101,6 +102,10 @@ ctl install
 [ -z "$skin" ] || { ctl skin "$(skin_win)"; check_skin; }
 ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
+if [ -n "$rotate" ]; then
+    sleep 1   # the bar is up and turns with the screen
+    ctl rotate
+fi
 [ -z "$button" ] || ctl tap-button "$button"
 if [ -n "$menu" ]; then
     for sample in Notes Calendar Inbox; do
@@ -117,11 +122,6 @@ if [ -n "$setup" ]; then
     sleep 1
     case "$setup" in timer) ctl sheet-page 1 ;; theme) ctl sheet-page 2 ;; esac
 fi
-if [ -n "$rotate" ]; then
-    sleep 1
-    ctl rotate
-fi
-
 # One look at the skin's folder; on a change the copy is renewed, the bar reloads
 # and the checker speaks when it finds anything.
 watched=
