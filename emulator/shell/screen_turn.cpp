@@ -23,7 +23,10 @@ void Fit(HWND window, int top, int width, int height)
 
 bool TurnScreen(Orientation want)
 {
-    const SIZE size = TurnedScreenSize(CurrentScreenSize(), want);
+    const SIZE now = CurrentScreenSize();
+    const SIZE size = TurnedScreenSize(now, want);
+    if (size.cx == now.cx && size.cy == now.cy)
+        return true;   // already so: nothing to tell anyone
     if (!SetScreenSize(size))
         return false;
     FitShellWindowsToScreen();
