@@ -41,6 +41,15 @@ constexpr wchar_t kResetMessage[] = L"HHEmu_Reset";
 // escape: wParam 4 switches the panel off, 1 on.
 constexpr wchar_t kDisplayPowerMessage[] = L"HHEmu_DisplayPower";
 
+// Registered message sent to the system taskbar: turn the screen, wParam 0 to the
+// other orientation, 1 to portrait, 2 to landscape. The taskbar and the Today screen
+// take the new size before the send returns (result 1; 0 when the screen could not
+// turn), and the shell then tells every top-level window, as the handheld's does, with
+// WM_SETTINGCHANGE wParam SETTINGCHANGE_RESET (the display change itself brings
+// WM_DISPLAYCHANGE).
+constexpr wchar_t kRotateMessage[] = L"HHEmu_Rotate";
+constexpr WPARAM kSettingChangeReset = 0x3002;   // SETTINGCHANGE_RESET of the handheld's headers
+
 // While the panel is off or the device sleeps, one black window of this class covers
 // the whole screen, titled after the reason; the next tap on it wakes the screen.
 constexpr wchar_t kBlankScreenClass[] = L"EmuBlankScreen";

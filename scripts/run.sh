@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
+<<<<<<< HEAD
 #   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]]
 #                  [--menu | --menu-title TITLE]
 #                  [--programs|--settings] [--skin FILE [--watch]]
+=======
+#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]] [--menu]
+#                  [--programs|--settings] [--skin FILE [--watch]] [--rotate]
+>>>>>>> rotation
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
 # of the device screen to build/screenshots/<profile>.png and prints the path.
@@ -18,6 +23,10 @@
 # --watch every save of the skin or of a file in its folder copies it again and makes
 # the running bar reload, and the skin checker's findings are printed when it finds
 # any; headless, it watches until Ctrl-C instead of taking a screenshot.
+# --rotate turns the running device to the other orientation (portrait 240x320 to
+# landscape 320x240, hires 480x640 to 640x480) once the bar runs, as a person
+# turning the handheld would, before any popup, menu or program opens
+# (<profile>-rotated.png, <profile>-menu-rotated.png, ...).
 # VELKIS_RUN_BUILD_DIR picks another build tree than build/. Under a harness that is
 # already up (inside the test command) it uses that one and never waits for a person.
 set -eu
@@ -31,6 +40,7 @@ menu_title=
 app=
 skin=
 watch=
+rotate=
 while [ $# -gt 0 ]; do
     case "$1" in
         --profile) profile=${2:-}; shift 2 || { echo "--profile needs a value" >&2; exit 2; } ;;
@@ -45,7 +55,12 @@ while [ $# -gt 0 ]; do
         --settings) app=settings; shift ;;
         --skin) skin=${2:-}; shift 2 || { echo "--skin needs a file" >&2; exit 2; } ;;
         --watch) watch=1; shift ;;
+<<<<<<< HEAD
         -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
+=======
+        --rotate) rotate=1; shift ;;
+        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
+>>>>>>> rotation
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -100,6 +115,10 @@ ctl install
 [ -z "$skin" ] || { ctl skin "$(skin_win)"; check_skin; }
 ctl boot "$(winepath -w "$build/run-taps.log" 2>/dev/null)"
 ctl start '\Program Files\Velkis\Velkis.exe'
+if [ -n "$rotate" ]; then
+    sleep 1   # the bar is up and turns with the screen
+    ctl rotate
+fi
 [ -z "$button" ] || ctl tap-button "$button"
 if [ -n "$menu" ]; then
     for sample in Notes Calendar "${menu_title:-Inbox}"; do
@@ -116,7 +135,6 @@ if [ -n "$setup" ]; then
     sleep 1
     case "$setup" in timer) ctl sheet-page 1 ;; theme) ctl sheet-page 2 ;; esac
 fi
-
 # One look at the skin's folder; on a change the copy is renewed, the bar reloads
 # and the checker speaks when it finds anything.
 watched=
@@ -155,9 +173,15 @@ else
     sleep 2
     mkdir -p "$build/screenshots"
     case "$setup" in "") page= ;; order) page=-setup ;; *) page=-setup-$setup ;; esac
+<<<<<<< HEAD
     shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${menu_title:+-title}${app:+-$app}.png"
+=======
+    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${app:+-$app}${rotate:+-rotated}.png"
+>>>>>>> rotation
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
+    # A shared harness keeps its screen for the tests that follow.
+    [ -z "$shared" ] || [ -z "$rotate" ] || ctl rotate >/dev/null
     [ -z "$shared" ] || ctl stop
     [ -f "$shot" ] || { echo "no screenshot was written" >&2; exit 1; }
     echo "$shot"

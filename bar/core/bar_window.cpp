@@ -5,6 +5,7 @@
 #include "bar/layout/bar_state.h"
 #include "bar/layout/button_table.h"
 #include "bar/core/paint.h"
+#include "bar/core/screen_watch.h"
 #include "bar/core/stylus.h"
 #include "bar/layout/bar_layout.h"
 #include "bar/layout/repaint.h"
@@ -30,11 +31,13 @@ LRESULT OnCreate(HWND window)
     barWindow = window;
     LoadAppearance();
     StartTimers(window, kForegroundPeriodFirst);
+    StartScreenWatch(barInstance);
     return 0;
 }
 
 LRESULT OnDestroy()
 {
+    StopScreenWatch();
     ReleaseAppearance();
     ReleaseBarCanvas();
     PostQuitMessage(0);

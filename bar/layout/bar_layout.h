@@ -47,7 +47,8 @@ void UpdateBarLayout();
 
 // Before a paint: a new minute lays the bar out again, and so does a new screen size
 // when checkScreen is set (asking the screen's size costs more than the whole paint,
-// so only paints the system asked for check it). True when the layout changed.
+// so only paints the system asked for check it, and those that follow a turn of the
+// screen, RepaintAfterScreenChange). True when the layout changed.
 bool KeepLayoutCurrent(bool checkScreen);
 
 // Hours and minutes of time in the system default locale's pattern, without

@@ -29,6 +29,15 @@ void RelayoutAndRepaintNow()
     RepaintBarNow();
 }
 
+void RepaintAfterScreenChange()
+{
+    if (!barWindow)
+        return;
+    ownRepaint = false;   // also when one of ours is still pending: this one looks
+    InvalidateRect(barWindow, nullptr, FALSE);
+    UpdateWindow(barWindow);
+}
+
 void RequestRepaint()
 {
     if (barWindow)

@@ -8,6 +8,10 @@ void RepaintBarNow();
 // lays the bar out again, then paints it before returning.
 void RelayoutAndRepaintNow();
 
+// The screen may have turned: paints the bar before returning as a paint the system
+// asked for, which looks at the screen's size (the bar's own repaints do not).
+void RepaintAfterScreenChange();
+
 // Paints the bar in the normal course of messages.
 void RequestRepaint();
 

@@ -84,7 +84,7 @@ std::vector<PanelRow> PowerRows(const DeviceState& s)
     return rows;
 }
 
-std::vector<PanelRow> PhoneRows(const DeviceState& s)
+std::vector<PanelRow> PhoneRows(const DeviceState& s, SIZE screen)
 {
     const TelephonyLineState* line = CellularLine(s);
     const bool radio = line && line->failsAt == LineStep::None;
@@ -98,6 +98,8 @@ std::vector<PanelRow> PhoneRows(const DeviceState& s)
     const bool data = s.connection == ConnectionAnswer::Connected;
     rows.push_back({L"Data", OnOff(data), {Toggle(data, PanelAction::DataToggle)}});
     rows.push_back({L"Volume", Format(L"%llu %%", VolumePercent(s.waveVolume)), Stepper(PanelAction::VolumeDown, PanelAction::VolumeUp)});
+    rows.push_back({L"Screen", Format(L"%llux%llu", static_cast<ULONGLONG>(screen.cx), static_cast<ULONGLONG>(screen.cy)),
+                    {{L"Rotate", PanelAction::Rotate, 0}}});
     rows.push_back({L"Device", L"", {{L"Reset", PanelAction::Reset, 0}}});
     return rows;
 }
@@ -137,9 +139,9 @@ DWORD PanelSignalField(int level)
     return kSignalFields[std::clamp(level, 0, 4)];
 }
 
-std::vector<PanelRow> PanelRows(PanelPage page, const DeviceState& state)
+std::vector<PanelRow> PanelRows(PanelPage page, const DeviceState& state, SIZE screen)
 {
-    return page == PanelPage::Power ? PowerRows(state) : PhoneRows(state);
+    return page == PanelPage::Power ? PowerRows(state) : PhoneRows(state, screen);
 }
 
 DeviceState ApplyPanelAction(const DeviceState& state, const PanelButton& button)
@@ -184,7 +186,7 @@ DeviceState ApplyPanelAction(const DeviceState& state, const PanelButton& button
         s.waveVolume = WaveVolumeFor(next);
         break;
     }
-    case PanelAction::Reset: break;
+    case PanelAction::Rotate: case PanelAction::Reset: break;
     }
     return s;
 }

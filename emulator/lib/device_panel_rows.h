@@ -12,7 +12,7 @@ enum class PanelPage { Power, Phone };
 enum class PanelAction {
     BatteryDown, BatteryUp, ChargingToggle, MemoryDown, MemoryUp, StorageDown, StorageUp,
     RemoveCard, InsertCard, PhoneToggle, RadioToggle, SignalDown, SignalUp, DataToggle,
-    VolumeDown, VolumeUp, Reset,
+    VolumeDown, VolumeUp, Rotate, Reset,
 };
 
 struct PanelButton {
@@ -27,10 +27,11 @@ struct PanelRow {
     std::vector<PanelButton> buttons;   // left to right, at the row's right end
 };
 
-std::vector<PanelRow> PanelRows(PanelPage page, const DeviceState& state);
+// screen: the screen's size now (the Phone page's Screen row shows it).
+std::vector<PanelRow> PanelRows(PanelPage page, const DeviceState& state, SIZE screen);
 
-// The state after the button's action. Reset changes nothing here: the panel resets
-// the device itself.
+// The state after the button's action. Reset and Rotate change nothing here: the
+// panel resets the device or has the shell turn the screen itself.
 DeviceState ApplyPanelAction(const DeviceState& state, const PanelButton& button);
 
 // The signal level (0-4) the panel shows for a line's signal field, and the field it

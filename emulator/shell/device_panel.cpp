@@ -4,6 +4,7 @@
 #include "emulator/shell/shell_app.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/lib/device_panel_rows.h"
+#include "emulator/lib/screen_rotation.h"
 #include "emulator/lib/plain_paint.h"
 #include "emulator/protocol.h"
 #include "platform/device_reset.h"
@@ -53,7 +54,7 @@ void OnPaint(HWND window)
     ScopedGdiObject<HFONT> font(CreateShellAppFont(12 * g.scale, FW_NORMAL));
     ScopedSelectObject selected(dc, font.get());
     PaintTabs(dc, g, r.right);
-    const std::vector<PanelRow> rows = PanelRows(page, ReadDeviceState());
+    const std::vector<PanelRow> rows = PanelRows(page, ReadDeviceState(), CurrentScreenSize());
     for (size_t i = 0; i < rows.size(); ++i)
         PaintRow(dc, g, rows[i], static_cast<int>(i), r.right);
 }
@@ -62,6 +63,11 @@ void Press(const PanelButton& button)
 {
     if (button.action == PanelAction::Reset) {
         RequestDeviceReset();
+        return;
+    }
+    if (button.action == PanelAction::Rotate) {
+        SIZE now;
+        RequestScreenTurn(Orientation::Other, 10000, &now);   // the panel follows at WM_DISPLAYCHANGE
         return;
     }
     WriteDeviceState(ApplyPanelAction(ReadDeviceState(), button));
@@ -78,7 +84,7 @@ void OnStylusUp(HWND window, LPARAM lParam)
         if (PtInRect(&t, p))
             page = static_cast<PanelPage>(tab);
     }
-    const std::vector<PanelRow> rows = PanelRows(page, ReadDeviceState());
+    const std::vector<PanelRow> rows = PanelRows(page, ReadDeviceState(), CurrentScreenSize());
     for (size_t i = 0; i < rows.size(); ++i) {
         for (size_t b = 0; b < rows[i].buttons.size(); ++b) {
             const RECT button = g.ButtonRect(rows[i], static_cast<int>(i), b, r.right);

@@ -88,9 +88,25 @@ HWND CreateShellAppWindow(HINSTANCE instance, WNDPROC proc, const wchar_t* cls, 
     return window;
 }
 
+namespace {
+
+// A turned screen: the window fills the screen below the taskbar again.
+void OnDisplayChange(HWND window)
+{
+    const int top = 26 * ShellScale();
+    SetWindowPos(window, nullptr, 0, top, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) - top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);   // what it shows is laid out by its width
+}
+
+} // namespace
+
 LRESULT ShellAppDefProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange(window);
+        return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK)
             DestroyWindow(window);

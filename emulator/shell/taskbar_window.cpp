@@ -2,6 +2,7 @@
 #include "emulator/shell/taskbar_window.h"
 #include "emulator/shell/popups.h"
 #include "emulator/shell/screen_power.h"
+#include "emulator/shell/screen_turn.h"
 #include "emulator/shell/shell_reset.h"
 #include "emulator/shell/shell_state.h"
 #include "emulator/shell/tap_log.h"
@@ -81,6 +82,9 @@ LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
     if (HandleScreenPowerMessage(message, wParam))
         return 0;
+    LRESULT turned = 0;
+    if (HandleScreenTurnMessage(message, wParam, &turned))
+        return turned;
     switch (message) {
     case WM_LBUTTONDOWN:
         AppendTap(message, wParam, lParam);
@@ -97,6 +101,9 @@ LRESULT CALLBACK TaskbarProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_DISPLAYCHANGE:
+        FitShellWindowsToScreen();   // however the screen changed
+        return 0;
     case WM_TIMER:
         if (wParam == kLookTimer)
             OnLookTimer(window);

@@ -5,6 +5,8 @@
 //   reset              soft-resets the device
 //   wait               returns when the shell has gone (the device screen closed)
 //   metrics            prints the screen size and density the device sees
+//   rotate [portrait|landscape]  turns the screen (by default to the other
+//                      orientation) and returns once it has its new size, printed
 //   tap-button KEY     taps the bar's button that shows the skin image KEY
 //                      ("Volume Normal"), as the stylus would
 //   sheet-page N       shows page N (from 0) of the open setup sheet, as a tap on its tab
@@ -19,6 +21,7 @@
 #include "emulator/lib/device_processes.h"
 #include "emulator/lib/device_registry.h"
 #include "emulator/lib/run_skin.h"
+#include "emulator/lib/screen_rotation.h"
 #include "emulator/protocol.h"
 #include "platform/device_reset.h"
 #include <cstdio>
@@ -104,6 +107,22 @@ int Metrics()
     return 0;
 }
 
+int Rotate(int argc, wchar_t** argv)
+{
+    const std::wstring want = argc > 2 ? argv[2] : L"";
+    if (!want.empty() && want != L"portrait" && want != L"landscape")
+        return 2;
+    const emu::Orientation orientation = want.empty() ? emu::Orientation::Other
+                                         : want == L"portrait" ? emu::Orientation::Portrait
+                                                               : emu::Orientation::Landscape;
+    SIZE now;
+    const bool turned = emu::RequestScreenTurn(orientation, 10000, &now);
+    std::wprintf(L"%ldx%ld\n", now.cx, now.cy);
+    if (!turned)
+        std::fwprintf(stderr, L"devicectl rotate: the screen did not turn\n");
+    return turned ? 0 : 1;
+}
+
 int TapButton(int argc, wchar_t** argv)
 {
     // The bar may still be starting: its window and first paint come within seconds.
@@ -168,11 +187,12 @@ int wmain(int argc, wchar_t** argv)
     if (command == L"reset") return RequestDeviceReset() ? 0 : 1;
     if (command == L"wait") return Wait();
     if (command == L"metrics") return Metrics();
+    if (command == L"rotate") return Rotate(argc, argv);
     if (command == L"tap-button") return TapButton(argc, argv);
     if (command == L"sheet-page") return SheetPage(argc, argv);
     if (command == L"skin") return Skin(argc, argv);
     if (command == L"find-image") return FindImage(argc, argv);
     if (command == L"stop") return emu::TerminateDeviceProcesses(5000) >= 0 ? 0 : 1;
-    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|tap-button KEY|sheet-page N|skin FILE|find-image BMP [SCALE]|stop\n");
+    std::fwprintf(stderr, L"usage: devicectl install|boot [TAPLOG]|start PATH [ARGS]|reset|wait|metrics|rotate [portrait|landscape]|tap-button KEY|sheet-page N|skin FILE|find-image BMP [SCALE]|stop\n");
     return 2;
 }

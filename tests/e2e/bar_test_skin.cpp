@@ -1,5 +1,6 @@
 // Writing the solid-colour test skin onto the device.
 #include "tests/e2e/bar_test_skin.h"
+#include "emulator/lib/screen_rotation.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -154,6 +155,13 @@ HWND OpenPopup(BarDevice& b, int x, const wchar_t* title)
     if (popup && !kit::Device::WaitUntil([&] { return IsWindowVisible(popup) != FALSE; }, 3000))
         return nullptr;
     return popup;
+}
+
+ScreenKept::~ScreenKept()
+{
+    const SIZE now = emu::CurrentScreenSize();
+    if (now.cx != size.cx || now.cy != size.cy)
+        emu::SetScreenSize(size);
 }
 
 int FindInRow(kit::Device& device, int y, int width, COLORREF c)

@@ -76,6 +76,13 @@ HWND OpenForegroundApp(kit::Device& device, const wchar_t* title, DWORD style = 
 // Taps the bar at x and waits (bounded) until the popup captioned title shows; null when it did not.
 HWND OpenPopup(BarDevice& b, int x, const wchar_t* title);
 
+// Whatever happens in a test that turns the screen, it stands as it did at the
+// start for the tests after it (declared after the device, so that the shell is there).
+struct ScreenKept {
+    SIZE size;
+    ~ScreenKept();
+};
+
 // The rightmost x of a screen row y that has colour c, or -1.
 int FindInRow(kit::Device& device, int y, int width, COLORREF c);
 

@@ -5,6 +5,7 @@
 #include "emulator/lib/bar_button_finder.h"
 #include "emulator/lib/device_panel_rows.h"
 #include "emulator/lib/sample_programs.h"
+#include "emulator/lib/screen_rotation.h"
 #include "emulator/protocol.h"
 #include <string>
 
@@ -40,7 +41,7 @@ bool TapPanel(Device& device, HWND panel, emu::PanelPage page, emu::PanelAction 
     RECT client;
     GetClientRect(panel, &client);
     const emu::PanelGeometry g = emu::PanelGeometryFor(device.Scale());
-    const std::vector<emu::PanelRow> rows = emu::PanelRows(page, ReadDeviceState());
+    const std::vector<emu::PanelRow> rows = emu::PanelRows(page, ReadDeviceState(), emu::CurrentScreenSize());
     for (size_t i = 0; i < rows.size(); ++i)
         for (size_t b = 0; b < rows[i].buttons.size(); ++b)
             if (rows[i].buttons[b].action == action && rows[i].buttons[b].index == index) {
@@ -168,4 +169,40 @@ TEST(ShellApps, SettingsSignalLevelsChangeTheBarsSignalImage)
     for (int i = 0; i < 4; ++i)
         ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::SignalUp));
     EXPECT_TRUE(shows(4));
+}
+
+TEST(ShellApps, SettingsRotateTurnsTheScreenAndTheShellsWindowsFollow)
+{
+    Device d;
+    ASSERT_TRUE(d.Ready());
+    const SIZE start = d.Screen();
+    if (start.cx == start.cy)
+        GTEST_SKIP() << "a square screen does not turn";
+    ScreenKept kept{start};
+    HWND bar = d.StartBar();
+    ASSERT_TRUE(bar);
+    HWND panel = OpenFromStartMenu(d, bar, 2, emu::kSettingsClass);
+    ASSERT_TRUE(panel);
+    RECT client;
+    GetClientRect(panel, &client);
+    TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
+    ASSERT_TRUE(d.Settle(panel));
+
+    const int top = 26 * d.Scale();
+    for (const SIZE want : {SIZE{start.cy, start.cx}, start}) {
+        ASSERT_TRUE(TapPanel(d, panel, emu::PanelPage::Phone, emu::PanelAction::Rotate));
+        ASSERT_TRUE(Device::WaitUntil([&] {
+            const SIZE now = d.Screen();
+            return now.cx == want.cx && now.cy == want.cy;
+        }, 10000)) << "the screen did not turn to " << want.cx << "x" << want.cy;
+        const RECT expected[] = {{0, 0, want.cx, top}, {0, top, want.cx, want.cy}, {0, top, want.cx, want.cy}};
+        const HWND windows[] = {d.Taskbar(), d.Today(), panel};
+        for (int i = 0; i < 3; ++i) {
+            RECT r{};
+            Device::WaitUntil([&] { GetWindowRect(windows[i], &r); return EqualRect(&r, &expected[i]) != FALSE; }, 3000);
+            EXPECT_TRUE(EqualRect(&r, &expected[i])) << "window " << i << " at " << r.left << "," << r.top << " "
+                                                     << r.right << "x" << r.bottom << " on " << want.cx << "x" << want.cy;
+        }
+        ASSERT_TRUE(d.Settle(panel));
+    }
 }

@@ -3,6 +3,7 @@
 #include "bar/core/clock.h"
 #include "bar/core/startup.h"
 #include "emulator/lib/clock_width.h"
+#include "emulator/lib/screen_rotation.h"
 #include "emulator/lib/taskbar_layout.h"
 
 using emu::TaskbarPlace;
@@ -85,5 +86,21 @@ TEST(ScaleFactor, BarAndSystemTaskbarDoubleOnlyAbove400Pixels)
     for (const auto& c : cases) {
         EXPECT_EQ(ScaleFactorForWidth(c.width), c.scale) << c.width;
         EXPECT_EQ(emu::TaskbarScale(c.width), c.scale) << c.width;
+    }
+}
+
+TEST(ScreenTurn, WidthAndHeightSwapUnlessTheScreenAlreadyStandsThatWay)
+{
+    using emu::Orientation;
+    const struct { SIZE now; Orientation want; SIZE after; } cases[] = {
+        {{240, 320}, Orientation::Other, {320, 240}},     {{320, 240}, Orientation::Other, {240, 320}},
+        {{480, 640}, Orientation::Other, {640, 480}},     {{640, 480}, Orientation::Portrait, {480, 640}},
+        {{240, 320}, Orientation::Portrait, {240, 320}},  {{320, 240}, Orientation::Landscape, {320, 240}},
+        {{240, 320}, Orientation::Landscape, {320, 240}}, {{240, 240}, Orientation::Other, {240, 240}},
+    };
+    for (const auto& c : cases) {
+        const SIZE after = emu::TurnedScreenSize(c.now, c.want);
+        EXPECT_EQ(after.cx, c.after.cx) << c.now.cx << "x" << c.now.cy << " want " << static_cast<int>(c.want);
+        EXPECT_EQ(after.cy, c.after.cy) << c.now.cx << "x" << c.now.cy << " want " << static_cast<int>(c.want);
     }
 }
