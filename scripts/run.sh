@@ -1,13 +1,8 @@
 #!/usr/bin/env bash
 # The main job: the emulated handheld with the bar running over the system taskbar.
-<<<<<<< HEAD
 #   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]]
 #                  [--menu | --menu-title TITLE]
-#                  [--programs|--settings] [--skin FILE [--watch]]
-=======
-#   scripts/run.sh [--profile portrait|landscape|square|hires] [--popup volume|battery] [--setup [order|timer|theme]] [--menu]
 #                  [--programs|--settings] [--skin FILE [--watch]] [--rotate]
->>>>>>> rotation
 # With a display the device screen opens as a window to tap with the mouse; it runs
 # until the window is closed or Ctrl-C. Without one it runs under Xvfb, writes a PNG
 # of the device screen to build/screenshots/<profile>.png and prints the path.
@@ -55,12 +50,8 @@ while [ $# -gt 0 ]; do
         --settings) app=settings; shift ;;
         --skin) skin=${2:-}; shift 2 || { echo "--skin needs a file" >&2; exit 2; } ;;
         --watch) watch=1; shift ;;
-<<<<<<< HEAD
-        -h|--help) sed -n '2,21p' "$0"; exit 0 ;;
-=======
         --rotate) rotate=1; shift ;;
-        -h|--help) sed -n '2,23p' "$0"; exit 0 ;;
->>>>>>> rotation
+        -h|--help) sed -n '2,25p' "$0"; exit 0 ;;
         *) echo "unknown argument: $1" >&2; exit 2 ;;
     esac
 done
@@ -173,11 +164,7 @@ else
     sleep 2
     mkdir -p "$build/screenshots"
     case "$setup" in "") page= ;; order) page=-setup ;; *) page=-setup-$setup ;; esac
-<<<<<<< HEAD
-    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${menu_title:+-title}${app:+-$app}.png"
-=======
-    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${app:+-$app}${rotate:+-rotated}.png"
->>>>>>> rotation
+    shot="$build/screenshots/$profile${popup:+-$popup}$page${menu:+-menu}${menu_title:+-title}${app:+-$app}${rotate:+-rotated}.png"
     rm -f "$shot"
     wine "$build/emulator/screenshot.exe" "$(winepath -w "$shot" 2>/dev/null)"
     # A shared harness keeps its screen for the tests that follow.
