@@ -67,7 +67,8 @@ SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM 
     if (!sent.Start(window, message, wParam, lParam, INFINITE))
         return SendOutcome::Gone;
     // The probe goes right behind the message: an application busy in its handler
-    // answers it only while it keeps dispatching (a question on screen does).
+    // answers it only while it keeps dispatching (a question on screen does). Should
+    // the probe's thread overtake the message's, the next probe finds the handler.
     BackgroundSend probe;
     DWORD probeSentAt = GetTickCount();
     probe.Start(window, WM_NULL, 0, 0, kHungAfterMs);
