@@ -74,8 +74,9 @@ SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM 
     probe.Start(window, WM_NULL, 0, 0, kHungAfterMs);
     bool asked = false;
     for (;;) {
-        const bool answered = sent.Answered();
-        if (!answered && sent.HasReturned())
+        const bool returned = sent.HasReturned();
+        const bool answered = returned && sent.Answered();
+        if (returned && !answered)
             return SendOutcome::Gone;   // refused, or the window went away
         switch (NextWaitStep(answered, probe.Answered(), probeSentAt, GetTickCount())) {
         case WaitStep::Done:
