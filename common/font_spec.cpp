@@ -1,6 +1,7 @@
 // Reading and writing a skin file's font section.
 #include "common/font_spec.h"
 #include "common/ini.h"
+#include <strsafe.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,9 +51,9 @@ bool WriteFontSpec(const wchar_t* skinPath, const char* section, const FontSpec&
     char name[kFontNameCapacity];
     WideToAnsi(fontSpec.name, name, sizeof(name));
     char size[16];
-    snprintf(size, sizeof(size), "%d", fontSpec.size);
+    StringCchPrintfA(size, sizeof(size), "%d", fontSpec.size);
     char color[16];
-    snprintf(color, sizeof(color), "%d", static_cast<int>(fontSpec.color));
+    StringCchPrintfA(color, sizeof(color), "%d", static_cast<int>(fontSpec.color));
     bool ok = IniWriteValue(skinPath, section, "Name", name) == INI_SUCCESS;
     ok = IniWriteValue(skinPath, section, "Color", color) == INI_SUCCESS && ok;
     ok = IniWriteValue(skinPath, section, "Size", size) == INI_SUCCESS && ok;

@@ -27,7 +27,7 @@ FILE* IniOpenFile(const wchar_t* path, const char* mode)
 
 bool IniRemoveFile(const wchar_t* path)
 {
-    return _wremove(path) == 0;
+    return DeleteFileW(path) != FALSE;
 }
 
 // How often this thread holds the lock: taking it again costs no call to the system.

@@ -1,6 +1,7 @@
 // Title text and rule line, in the page's own coordinates.
 #include "setup/page_title.h"
 #include "platform/scoped_win.h"
+#include <strsafe.h>
 
 PageTitleLook PageTitleLookFor(int logPixelsX, int screenWidth, int screenHeight)
 {
@@ -23,7 +24,7 @@ void DrawPageTitle(HDC dc, const wchar_t* text)
     logFont.lfHeight = look.fontHeight;
     logFont.lfWeight = FW_BOLD;
     logFont.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynW(logFont.lfFaceName, L"Tahoma", LF_FACESIZE);
+    StringCchCopyNW(logFont.lfFaceName, LF_FACESIZE, L"Tahoma", LF_FACESIZE);
     ScopedFont font(CreateFontIndirectW(&logFont));
     ScopedGdiObject<HPEN> pen(CreatePen(PS_SOLID, look.ruleWidth, RGB(0, 0, 0)));
     ScopedSelectObject useFont(dc, font.get());

@@ -1,5 +1,6 @@
 // The bar's wait for another application's answer, dispatching its own messages meanwhile.
 #include "bar/actions/answered_send.h"
+#include "bar/actions/background_send.h"
 
 namespace {
 
@@ -7,34 +8,17 @@ namespace {
 constexpr DWORD kProbeEveryMs = 500;
 constexpr DWORD kPumpSliceMs = 100;
 
-// Replies arrive as callbacks on this thread, possibly after the wait that asked
-// for them has given up; each awaited reply has its own number, so a late reply
-// to an abandoned send marks nothing.
-ULONG_PTR lastSendNumber = 0;
-ULONG_PTR awaitedMessage = 0;
-ULONG_PTR awaitedProbe = 0;
-bool messageAnswered = false;
-bool probeAnswered = false;
-
-void CALLBACK OnReply(HWND, UINT, ULONG_PTR number, LRESULT)
+// Dispatches the bar's messages for a while, waking early when a send returns;
+// false once the quit message came.
+bool PumpBarMessages(const BackgroundSend& sent, const BackgroundSend& probe)
 {
-    if (number == awaitedMessage)
-        messageAnswered = true;
-    if (number == awaitedProbe)
-        probeAnswered = true;
-}
-
-bool SendCounted(HWND window, UINT message, WPARAM wParam, LPARAM lParam, ULONG_PTR* awaited, bool* answered)
-{
-    *awaited = ++lastSendNumber;
-    *answered = false;
-    return SendMessageCallbackW(window, message, wParam, lParam, OnReply, *awaited) != FALSE;
-}
-
-// Dispatches the bar's messages for a while; false once the quit message came.
-bool PumpBarMessages()
-{
-    MsgWaitForMultipleObjectsEx(0, nullptr, kPumpSliceMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    HANDLE awaited[2];
+    DWORD count = 0;
+    if (!sent.HasReturned())
+        awaited[count++] = sent.Returned();
+    if (probe.Returned() && !probe.HasReturned())
+        awaited[count++] = probe.Returned();
+    MsgWaitForMultipleObjectsEx(count, count ? awaited : nullptr, kPumpSliceMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -77,31 +61,40 @@ bool IsAskingThePerson(HWND window)
 
 SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    bool asked = false;
-    if (!SendCounted(window, message, wParam, lParam, &awaitedMessage, &messageAnswered))
+    // Each send waits on a thread of its own, so the bar never blocks. One given up
+    // on keeps its record until it returns; its answer then marks nothing here.
+    BackgroundSend sent;
+    if (!sent.Start(window, message, wParam, lParam, INFINITE))
         return SendOutcome::Gone;
     // The probe goes right behind the message: an application busy in its handler
-    // answers it only while it keeps dispatching (a question on screen does).
+    // answers it only while it keeps dispatching (a question on screen does). Should
+    // the probe's thread overtake the message's, the next probe finds the handler.
+    BackgroundSend probe;
     DWORD probeSentAt = GetTickCount();
-    SendCounted(window, WM_NULL, 0, 0, &awaitedProbe, &probeAnswered);
+    probe.Start(window, WM_NULL, 0, 0, kHungAfterMs);
+    bool asked = false;
     for (;;) {
-        switch (NextWaitStep(messageAnswered, probeAnswered, probeSentAt, GetTickCount())) {
+        const bool returned = sent.HasReturned();
+        const bool answered = returned && sent.Answered();
+        if (returned && !answered)
+            return SendOutcome::Gone;   // refused, or the window went away
+        switch (NextWaitStep(answered, probe.Answered(), probeSentAt, GetTickCount())) {
         case WaitStep::Done:
             return asked ? SendOutcome::AnsweredAfterAsking : SendOutcome::Answered;
         case WaitStep::GiveUp:
             return SendOutcome::Hung;
         case WaitStep::SendProbe:
             probeSentAt = GetTickCount();
-            if (!SendCounted(window, WM_NULL, 0, 0, &awaitedProbe, &probeAnswered))
+            if (!probe.Start(window, WM_NULL, 0, 0, kHungAfterMs))
                 return SendOutcome::Gone;
             break;
         case WaitStep::KeepWaiting:
             break;
         }
-        if (!IsWindow(window) && !messageAnswered)
+        if (!IsWindow(window) && !sent.Answered())
             return SendOutcome::Gone;
-        asked = asked || (!messageAnswered && IsAskingThePerson(window));
-        if (!PumpBarMessages())
+        asked = asked || (!sent.Answered() && IsAskingThePerson(window));
+        if (!PumpBarMessages(sent, probe))
             return SendOutcome::Quit;
     }
 }

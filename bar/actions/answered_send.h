@@ -21,6 +21,7 @@ enum class SendOutcome {
 // asking the person something (a modal question of its own).
 bool IsAskingThePerson(HWND window);
 
+// lParam is a value, not a pointer: a send given up on may still be delivered later.
 SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // What the wait does next, from what it knows at time now (milliseconds): whether

@@ -1,6 +1,7 @@
 // LoadImageBitmap: decodes with a CVOImage and copies the result into a 24-bit DIB.
 #include "bar/config/image_bitmap.h"
 #include "bar/config/kept_image_files.h"
+#include "platform/pending_drawing.h"
 #include <cstring>
 
 namespace {
@@ -56,7 +57,7 @@ HBITMAP ImageBitmapLoader::Load(const wchar_t* path)
         ScopedSelectObject selected(target_.get(), section);
         image_.Draw(target_.get(), 0, 0, -1, -1);
     }
-    GdiFlush();  // callers may read the bits directly
+    FinishPendingDrawing();  // callers may read the bits directly
     KeepImage(path, lookup, image_.Width(), image_.Height(), static_cast<const BYTE*>(bits));
     return section;
 }

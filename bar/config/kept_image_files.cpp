@@ -20,8 +20,11 @@ thread_local size_t keptBytes = 0;
 
 LONGLONG Now()
 {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
+    // The handheld has no GetSystemTimeAsFileTime; this pair is what it offers.
+    SYSTEMTIME system;
+    GetSystemTime(&system);
+    FILETIME now = {};
+    SystemTimeToFileTime(&system, &now);
     return (LONGLONG(now.dwHighDateTime) << 32) | now.dwLowDateTime;
 }
 

@@ -46,9 +46,9 @@ void ReadSkinImageNames(const wchar_t* skinPath, bool phone, SkinImageNames* nam
     walk.Add("Topbar", "Portrait", ROLE_PORTRAIT, 0);
     char key[32];
     for (int slot = 0; slot < 10; ++slot) {
-        snprintf(key, sizeof(key), "%s Normal", kButtonKeys[slot]);
+        StringCchPrintfA(key, sizeof(key), "%s Normal", kButtonKeys[slot]);
         walk.Add("Button Images", key, ROLE_BUTTON_NORMAL, slot);
-        snprintf(key, sizeof(key), "%s Pressed", kButtonKeys[slot]);
+        StringCchPrintfA(key, sizeof(key), "%s Pressed", kButtonKeys[slot]);
         walk.Add("Button Images", key, ROLE_BUTTON_PRESSED, slot);
     }
     walk.Add("Volume image", "Volume", ROLE_VOLUME_POPUP, 0);
@@ -56,10 +56,10 @@ void ReadSkinImageNames(const wchar_t* skinPath, bool phone, SkinImageNames* nam
     if (!phone)
         return;
     for (int level = 0; level < 5; ++level) {
-        snprintf(key, sizeof(key), "Signal%d Normal", level);
+        StringCchPrintfA(key, sizeof(key), "Signal%d Normal", level);
         walk.Add("Signal Images", key, ROLE_SIGNAL_NORMAL, level);
         walk.value[0] = '\0';
-        snprintf(key, sizeof(key), "Signal%d Pressed", level);
+        StringCchPrintfA(key, sizeof(key), "Signal%d Pressed", level);
         walk.Add("Signal Images", key, ROLE_SIGNAL_PRESSED, level);
     }
 }

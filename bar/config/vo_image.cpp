@@ -1,5 +1,6 @@
 // CVOImage: loads a file through the image decoder and draws it.
 #include "bar/config/vo_image.h"
+#include "platform/colour_stretch.h"
 #include "platform/image_decoder.h"
 #include "platform/scoped_win.h"
 #include <cstring>
@@ -122,11 +123,7 @@ int CVOImage::Draw(HDC target, int x, int y, int width, int height)
     if (width == -1 && height == -1) {
         BitBlt(target, x, y, width_, height_, memoryDc_.get(), 0, 0, SRCCOPY);
     } else {
-        // The default mode ANDs away rows when shrinking; colour images want them dropped.
-        int oldMode = SetStretchBltMode(target, COLORONCOLOR);
-        StretchBlt(target, x, y, width, height, memoryDc_.get(), 0, 0, width_, height_, SRCCOPY);
-        if (oldMode)
-            SetStretchBltMode(target, oldMode);
+        StretchColourCopy(target, x, y, width, height, memoryDc_.get(), width_, height_);
     }
     return 1;
 }

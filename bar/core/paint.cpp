@@ -8,6 +8,7 @@
 #include "bar/layout/button_table.h"
 #include "bar/layout/bar_state.h"
 #include "platform/child_surface.h"
+#include "platform/pending_drawing.h"
 #include "platform/scoped_win.h"
 #include <strsafe.h>
 #include <cstring>
@@ -30,10 +31,11 @@ struct BarCanvas {
     PixelView backdrop;
     RECT clip;                 // where buttons may be drawn
     unsigned drawnSerial;      // the layout the backdrop and clip were made for
+    bool textPending;          // GDI text not yet known to be in the pixels
 
     BarCanvas(HDC reference, int width, int height)
         : picture(reference, width, height), backdropBitmap(CreateDibSection32(reference, width, height)),
-          dc(picture.dc()), pixels(), backdrop(), clip{0, 0, width, height}, drawnSerial(0)
+          dc(picture.dc()), pixels(), backdrop(), clip{0, 0, width, height}, drawnSerial(0), textPending(false)
     {
         if (picture.ok() && ViewOfBitmap(backdropBitmap.get(), &backdrop))
             ViewOfBitmap(picture.bitmap(), &pixels);
@@ -77,7 +79,9 @@ struct BarCanvas {
     void DrawRecord(const ButtonRecord& record)
     {
         if (record.enabled) {
-            GdiFlush();   // text drawn so far must be in the pixels before they are written
+            // Text drawn so far must be in the pixels before they are written.
+            if (textPending)
+                FinishText();
             DrawImage(pixels, record.pressed ? record.pressedImage : record.normalImage, record.rect, true, clip);
         }
     }
@@ -88,6 +92,13 @@ struct BarCanvas {
         ScopedTextColor color(dc, font.color);
         ScopedSelectObject selected(dc, font.font ? font.font : GetStockObject(DEFAULT_GUI_FONT));
         DrawTextW(dc, text, -1, &r, DT_VCENTER);
+        textPending = true;
+    }
+
+    void FinishText()
+    {
+        FinishPendingDrawing();
+        textPending = false;
     }
 };
 
@@ -158,7 +169,7 @@ void PaintBar(HWND window, HDC paintDc)
             canvas->DrawRecord(signalImages.levels[SignalLevel]);
     }
     DrawTitle(canvas->dc, layout.title);
-    GdiFlush();
+    canvas->FinishText();
     BitBlt(paintDc, 0, 0, layout.width, layout.height, canvas->dc, 0, 0, SRCCOPY);
     PresentChildWindow(window, canvas->dc, layout.width, layout.height);
 }

@@ -8,6 +8,7 @@
 #include "bar/actions/bar_menu.h"
 #include "bar/actions/close_button.h"
 #include "bar/status/popups.h"
+#include "platform/message_time.h"
 #include "platform/shell_windows.h"
 
 namespace {
@@ -52,7 +53,7 @@ bool ClosedTheMenu(DWORD pressTime)
 
 void ClosePopupsAndMenus()
 {
-    bool menuPress = ClosedTheMenu(static_cast<DWORD>(GetMessageTime()));
+    bool menuPress = ClosedTheMenu(CurrentMessageTime());
     if (menuPress || FindWindowW(PopupMenuClassName(), nullptr) || volumePopupWindow || batteryPopupWindow) {
         ignoreTap = true;
         if (volumePopupWindow)

@@ -2,6 +2,7 @@
 #include "bar/status/popup_paint.h"
 #include "bar/config/fonts.h"
 #include "platform/scoped_win.h"
+#include "platform/transparent_image.h"
 
 SIZE PopupSize(HWND dialog, const SkinImage& image)
 {
@@ -20,8 +21,8 @@ void DrawPopupImage(HDC dc, const SkinImage& image, const RECT& target, COLORREF
     ScopedSelectObject selected(source.get(), image.bitmap);
     if (!selected.ok())
         return;
-    TransparentBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(), 0,
-                   0, image.width, image.height, key);
+    TransparentImage(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source.get(),
+                     0, 0, image.width, image.height, key);
 }
 
 namespace {
