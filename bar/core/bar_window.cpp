@@ -99,9 +99,8 @@ void ReloadAppearance(HWND window)
 {
     KillTimer(window, TIMER_FOREGROUND);
     KillTimer(window, TIMER_STATUS);
-    ReleaseAppearance();
-    LoadAppearance();
-    RepaintBarNow();
+    if (ReplaceAppearance())
+        RepaintBarNow();
     StartTimers(window, kForegroundPeriod);
 }
 
