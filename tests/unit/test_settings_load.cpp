@@ -1,6 +1,8 @@
 // The bar's load sequence on real files: config.ini defaults, skin images, fonts, reloads.
 #include <gtest/gtest.h>
+#include <atomic>
 #include <string>
+#include <thread>
 #include "bar/config/buttons.h"
 #include "bar/config/fonts.h"
 #include "bar/config/settings.h"
@@ -348,41 +350,6 @@ TEST_F(SettingsLoadTest, AnEditedSkinShowsAfterTheUpdateMessage)
     DestroyBar();
 }
 
-// Another program that hangs while it holds the INI files' lock.
-class HungLockHolder {
-public:
-    HungLockHolder()
-    {
-        thread_ = CreateThread(nullptr, 0, Hold, this, 0, nullptr);
-        WaitForSingleObject(taken_, 5000);
-    }
-    ~HungLockHolder()
-    {
-        SetEvent(release_);
-        WaitForSingleObject(thread_, 5000);
-        CloseHandle(thread_);
-        CloseHandle(taken_);
-        CloseHandle(release_);
-    }
-    HungLockHolder(const HungLockHolder&) = delete;
-    HungLockHolder& operator=(const HungLockHolder&) = delete;
-
-private:
-    static DWORD WINAPI Hold(void* self)
-    {
-        auto* holder = static_cast<HungLockHolder*>(self);
-        bool held = IniLockFiles();
-        SetEvent(holder->taken_);
-        WaitForSingleObject(holder->release_, 60000);
-        if (held)
-            IniUnlockFiles();
-        return 0;
-    }
-    HANDLE taken_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    HANDLE thread_ = nullptr;
-};
-
 TEST_F(SettingsLoadTest, AHungHolderOfTheFilesLockCostsOneWaitAndChangesNeitherTheFilesNorTheBar)
 {
     WriteSkin(kFullSkin);
@@ -395,7 +362,18 @@ TEST_F(SettingsLoadTest, AHungHolderOfTheFilesLockCostsOneWaitAndChangesNeitherT
     const std::string config = "[Settings]\nTheme File=\n[TopBar Settings]\nOrder=menu\nDisplay=0\n";
     IniTestFolder::Write(ConfigPath(), config);
     {
-        HungLockHolder holder;
+        // Another program that hangs while it holds the lock.
+        HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::atomic<bool> taken{false};
+        std::thread holder([&] {
+            const bool held = IniLockFiles();
+            taken = true;
+            WaitForSingleObject(release, 60000);
+            if (held)
+                IniUnlockFiles();
+        });
+        while (!taken)
+            Sleep(1);
         DWORD start = GetTickCount();
         SendMessageW(barWindow, updateMessageId, 0, 0);
         const DWORD waited = GetTickCount() - start;
@@ -413,6 +391,9 @@ TEST_F(SettingsLoadTest, AHungHolderOfTheFilesLockCostsOneWaitAndChangesNeitherT
         EXPECT_EQ(Button(BUTTON_MENU).width, 33);
         EXPECT_FALSE(Button(BUTTON_MENU).shown);
         EXPECT_EQ(IniTestFolder::Read(ConfigPath()), config);
+        SetEvent(release);
+        holder.join();
+        CloseHandle(release);
     }
     // Once the holder lets go, the next update reloads and writes the defaults.
     Image(L"img\\menu.bmp", 40, 26, RGB(5, 5, 5));
