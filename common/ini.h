@@ -13,6 +13,7 @@ constexpr int INI_READ_ERROR = -12;    // the stream reported an error (or a rew
 constexpr int INI_WRITE_ERROR = -13;   // a write reported failure
 constexpr int INI_BAD_LINE = -14;      // malformed entry in the section, or a bad header before it
 constexpr int INI_TOO_LONG = -22;      // a continued entry would exceed INI_LINE_MAX
+constexpr int INI_LOCKED = -30;        // a write found the files' lock held by a hung program: nothing written
 
 // Longest line, and longest joined entry, in bytes (buffers add one for the terminator).
 constexpr int INI_LINE_MAX = 512;
@@ -42,10 +43,12 @@ struct IniLocation {
 IniLocation IniLastLocation();
 
 // Copies the value of key in the first section of that name into out, cut to
-// outCapacity - 1 bytes and terminated. out is written only on INI_SUCCESS.
+// outCapacity - 1 bytes and terminated. out is written only on INI_SUCCESS. When the
+// files' lock cannot be had the file is read as it stands.
 int IniReadValue(const wchar_t* path, const char* section, const char* key, char* out, size_t outCapacity);
 
 // Replaces the value, or adds the key (under its section's header) or the section (at the end).
+// INI_LOCKED, touching nothing, when the files' lock cannot be had.
 int IniWriteValue(const wchar_t* path, const char* section, const char* key, const char* value);
 
 // Copies a file byte for byte: 0, INI_CANNOT_OPEN, INI_CANNOT_CREATE, INI_READ_ERROR, INI_WRITE_ERROR.

@@ -12,7 +12,10 @@ bool IniRemoveFile(const wchar_t* path);
 // each read and each read-modify-write, so that no process ever reads a file another
 // one is rewriting, nor rewrites one while another does (they share one scratch file).
 // It may be taken again by the thread that holds it. False when it could not be had
-// within a bound (a holder that hangs); the caller then leaves the files alone.
+// within a bound (a holder that hangs); the caller then writes nothing, and reads
+// only what it must. After such a wait the process does not wait again: until the
+// lock is had once more, each attempt only tries, so a hung holder costs a load of
+// fifty lookups one wait, not fifty.
 // Reads under a hold keep each file's text (common/ini_read.cpp) for that hold only;
 // every write forgets them at once (IniForgetHeldTexts).
 bool IniLockFiles();

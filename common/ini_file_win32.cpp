@@ -1,12 +1,16 @@
 // Files by wide name on Windows: the device drive is the current drive, so "\x" is a device path.
 #include "common/ini_file.h"
 #include <windows.h>
+#include <atomic>
 #include <cwchar>
 
 namespace {
 
 // A write takes milliseconds; a holder this late has hung.
 constexpr DWORD kLockWaitMs = 10000;
+
+// Set by a wait that ran out, cleared by the next lock had.
+std::atomic<bool> holderHung{false};
 
 // Open for the process's life: the lock is wanted on every read.
 HANDLE FilesMutex()
@@ -43,9 +47,12 @@ bool IniLockFiles()
     HANDLE mutex = FilesMutex();
     // No lock object to be had: the files are used as they always were.
     // An abandoned lock is ours: its holder died, and the files are as it left them.
-    const DWORD waited = mutex ? WaitForSingleObject(mutex, kLockWaitMs) : WAIT_OBJECT_0;
-    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED)
+    const DWORD waited = mutex ? WaitForSingleObject(mutex, holderHung ? 0 : kLockWaitMs) : WAIT_OBJECT_0;
+    if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+        holderHung = true;
         return false;
+    }
+    holderHung = false;
     t_lockDepth = 1;
     ++t_holdNumber;
     return true;

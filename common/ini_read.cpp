@@ -178,13 +178,15 @@ int IniReadValue(const wchar_t* path, const char* section, const char* key, char
     if (!path || !section || !key || (!out && outCapacity > 0))
         return INI_CANNOT_OPEN;
     IniFilesLock lock;
-    if (!lock.Held())
-        return INI_CANNOT_OPEN;
     IniSource source;
-    bool missing = false;
-    source.text = HeldText(path, missing);
-    if (missing)
-        return INI_CANNOT_OPEN;
+    // Its holder hung: the file as it stands beats a file taken for missing, and no
+    // text is kept outside a hold.
+    if (lock.Held()) {
+        bool missing = false;
+        source.text = HeldText(path, missing);
+        if (missing)
+            return INI_CANNOT_OPEN;
+    }
     FileCloser closer{nullptr};
     if (!source.text) {
         source.file = closer.file = IniOpenFile(path, "rb");

@@ -111,7 +111,7 @@ int IniWriteValue(const wchar_t* path, const char* section, const char* key, con
     // The lookup and the rewrite it steers are one step for every other process.
     IniFilesLock lock;
     if (!lock.Held())
-        return INI_CANNOT_CREATE;
+        return INI_LOCKED;
     HeldTextsForgetter forget;
     char current[INI_LINE_MAX + 1];
     int found = IniReadValue(path, section, key, current, sizeof current);

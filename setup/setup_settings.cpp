@@ -5,6 +5,7 @@
 #include "common/font_spec.h"
 #include "common/order_words.h"
 #include "common/ini.h"
+#include "common/ini_file.h"
 #include "common/settings_contract.h"
 #include <strsafe.h>
 #include <cmath>
@@ -65,6 +66,7 @@ std::wstring SettingsFilePath(const wchar_t* programFolder)
 void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
 {
     *settings = SetupSettings{};
+    IniFilesLock filesLock;
     const std::wstring path = SettingsFilePath(programFolder);
     char value[INI_LINE_MAX + 1];
 
@@ -104,8 +106,12 @@ void LoadSettings(SetupSettings* settings, const wchar_t* programFolder)
     settings->timerFontKeys = found & (kFontNameKey | kFontSizeKey | kFontColorKey);
 }
 
-void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
+bool SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
 {
+    // A hung holder may be halfway through these files: the person's choices stay on screen.
+    IniFilesLock filesLock;
+    if (!filesLock.Held())
+        return false;
     const std::wstring path = SettingsFilePath(programFolder);
     for (int k = 1; settings.storeUserThemes && k <= kUserThemeKeys; ++k) {
         const size_t i = static_cast<size_t>(k - 1);
@@ -121,7 +127,7 @@ void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
     WriteStartUpShortcut(settings.startWithSystem, programFolder);
 
     if (settings.themeFile[0] == L'\0')
-        return;   // no skin to write the clock's font into
+        return true;   // no skin to write the clock's font into
     if (settings.timerFontKeys & kFontNameKey)
         WriteWide(settings.themeFile, kTimerFontSection, "Name", settings.timerFontName);
     if (settings.timerFontKeys & kFontColorKey) {
@@ -131,6 +137,7 @@ void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder)
     }
     if (settings.timerFontKeys & kFontSizeKey)
         IniWriteValue(settings.themeFile, kTimerFontSection, "Size", FormatTimerSize(settings.timerSize).c_str());
+    return true;
 }
 
 std::string FormatTimerSize(float size)

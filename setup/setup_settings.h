@@ -41,13 +41,15 @@ std::wstring SettingsFilePath(const wchar_t* programFolder);
 // used; a Theme File longer than its field is not taken (themeFile stays empty,
 // and SaveSettings then leaves it as it is). A "Timer Font" key the skin lacks
 // shows as the bar draws it (Tahoma, 9, black) and is not among timerFontKeys.
+// All of it under one hold of the INI files' lock: a hung holder costs one wait.
 void LoadSettings(SetupSettings* settings, const wchar_t* programFolder);
 
 // Writes "User Theme" (when storeUserThemes), Order, Theme File (unless empty)
 // and Display, creates or deletes the start-up shortcut, and writes those of Name,
-// Color and Size of the skin's "Timer Font" that timerFontKeys names. Failures
-// are ignored.
-void SaveSettings(const SetupSettings& settings, const wchar_t* programFolder);
+// Color and Size of the skin's "Timer Font" that timerFontKeys names, all under one
+// hold of the INI files' lock. False, writing nothing, when the lock cannot be had;
+// other failures are ignored.
+bool SaveSettings(const SetupSettings& settings, const wchar_t* programFolder);
 
 // "Size" as written: one decimal below 11 with a fractional part, else none.
 std::string FormatTimerSize(float size);

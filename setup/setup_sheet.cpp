@@ -174,7 +174,8 @@ bool CSetupDlg::SaveAndNotify()
         order_.StorePage();
     if (theme_.Window())
         theme_.StorePage();
-    SaveSettings(settings, programFolder_);
+    if (!SaveSettings(settings, programFolder_))
+        return false;
 
     if (HWND bar = FindRunningBar()) {
         NotifyRunningBar(bar);

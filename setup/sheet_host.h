@@ -5,7 +5,8 @@
 class SheetHost {
 public:
     // The OK path: pages store, files are written, a running bar reloads, the sheet
-    // closes. False when the Timer page refused its fields (nothing was saved).
+    // closes. False when the Timer page refused its fields, or the files could not
+    // be written (nothing was saved; the sheet stays open).
     virtual bool SaveAndNotify() = 0;
     // Puts a page into the sheet's page area.
     virtual void PlacePage(HWND page) const = 0;

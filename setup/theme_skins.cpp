@@ -30,8 +30,9 @@ void ScanInto(const std::wstring& folder, int screenWidth, std::vector<std::wstr
         }
         if (!EndsWithSkin(entry.cFileName))
             continue;
+        // A small screen leaves out only the skin made for large ones.
         if (screenWidth < 330 && IsHiResSkin(path.c_str()))
-            break;
+            continue;
         if (path.size() < kSkinPathCapacity && found->size() < static_cast<size_t>(kMaxSkins))
             found->push_back(path);
     } while (FindNextFileW(search, &entry));

@@ -9,8 +9,8 @@ constexpr size_t kSkinPathCapacity = 100;  // a path with its terminator
 // Skins found below folder, in the order the file system returns them: folders
 // whose attributes are exactly "directory" are searched in turn; a file named
 // "*.skin" (exact case) is a skin. On a screen narrower than 330 pixels a skin with
-// HiRes (common/settings_contract.h) is not listed and ends the search of its own folder. At most kMaxSkins
-// are kept, and a path that does not fit kSkinPathCapacity is never listed.
+// HiRes (common/settings_contract.h) is not listed; the rest of its folder still is.
+// At most kMaxSkins are kept, and a path that does not fit kSkinPathCapacity is never listed.
 std::vector<std::wstring> ScanSkinFolder(const std::wstring& folder, int screenWidth);
 
 // The list's rows: found skins first, then the skins the user added.

@@ -25,6 +25,8 @@ bool IsShown(int id)
 
 // config.ini and the skin, read as one: no other program rewrites them halfway
 // through, and the fifty reads take the machine-wide lock without a system call.
+// Should its holder hang, the first load reads the files as they stand and writes
+// no default: the bar wears what the person chose.
 void ReadSettingsAndSkin(ButtonTable& buttons, SignalImageSet& signal)
 {
     IniFilesLock filesLock;
@@ -56,6 +58,16 @@ void LoadAppearance()
     AdoptForegroundWindow(GetForegroundWindow());
     UpdateBarLayout();
     SetCursor(previousCursor);
+}
+
+bool ReplaceAppearance()
+{
+    IniFilesLock filesLock;
+    if (!filesLock.Held())
+        return false;
+    ReleaseAppearance();
+    LoadAppearance();
+    return true;
 }
 
 void ReleaseAppearance()

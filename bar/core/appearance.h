@@ -8,3 +8,8 @@ void LoadAppearance();
 
 // Deletes what the last load created and the bar menu; safe when nothing is loaded.
 void ReleaseAppearance();
+
+// The release and a new load, under one hold of the INI files' lock. When the lock
+// cannot be had (its holder hung, and the files may be half-written) nothing is
+// released or read: the bar keeps what it wears, and false is returned.
+bool ReplaceAppearance();

@@ -102,9 +102,8 @@ void ReloadAppearance(HWND window)
 {
     KillTimer(window, TIMER_FOREGROUND);
     KillTimer(window, TIMER_STATUS);
-    ReleaseAppearance();
-    LoadAppearance();
-    RepaintBarNow();
+    if (ReplaceAppearance())
+        RepaintBarNow();
     StartTimers(window, kForegroundPeriod);
 }
 

@@ -19,6 +19,7 @@ constexpr DWORD SmallIcon = 2;      // the window answers WM_GETICON with its ow
 constexpr DWORD Notes = 4;          // an edit fills the window; closing with unsaved text asks to save
 constexpr DWORD HangButton = 8;     // a "Hang 10 s" button stops the window's thread for 10 s
 constexpr DWORD HangsWhenReady = 16;  // that hang starts by itself once the windows are shown
+constexpr DWORD PausesOnClose = 32;   // WM_CLOSE is answered after 2 s without answering anything
 }
 
 // The "Hang 10 s" button's command: posting WM_COMMAND with this id to a window with

@@ -26,4 +26,10 @@ void HangNow(HWND window)
     LogEvent(window, "answering", 0);
 }
 
+void PauseBeforeClosing(HWND window)
+{
+    LogEvent(window, "pause", kClosePauseMs);
+    Sleep(kClosePauseMs);
+}
+
 } // namespace sample

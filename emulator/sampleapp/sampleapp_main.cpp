@@ -20,6 +20,8 @@
 //                     sleeps 10 s and answers nothing meanwhile. Posting WM_COMMAND
 //                     200 to the window starts the hang without a tap.
 //  16 HangsWhenReady  that hang starts by itself as soon as the windows are shown.
+//  32 PausesOnClose   WM_CLOSE first logs "pause" and sleeps 2 s (a busy program),
+//                     then is handled as usual.
 #include "emulator/lib/command_line.h"
 #include "emulator/lib/plain_paint.h"
 #include "emulator/sampleapp/event_log.h"
@@ -103,6 +105,8 @@ void OnPaint(HWND window)
 
 LRESULT OnClose(HWND window, SampleWindow* self, WPARAM wParam)
 {
+    if (self && (self->traits & emu::sample_trait::PausesOnClose))
+        sample::PauseBeforeClosing(window);
     sample::LogEvent(window, "close", wParam);
     if (!self)
         return 0;

@@ -218,3 +218,20 @@ TEST(BarClose, CloseAllFromASecondStartsMenuEndsTheBarsOpenPopupAsADialogAndTheB
     EXPECT_EQ(kit::WindowProcess(b.bar), barProcess) << "the bar's own process was ended";
     EXPECT_TRUE(IsWindow(b.device.Taskbar()) && IsWindow(b.device.Today()));
 }
+
+TEST(BarClose, AnApplicationThatPausesBeforeClosingIsWaitedForAndClosesItself)
+{
+    BarDevice b("0000010");
+    ASSERT_TRUE(b.bar);
+    HWND busy = b.device.OpenSampleWindow(L"Busy", L"SampleApp", kPlain, 0, emu::sample_trait::PausesOnClose);
+    ASSERT_TRUE(busy);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, kit::WindowProcess(busy));
+    ASSERT_TRUE(process);
+    Choose(b, 1, 40022);   // "Close All"
+    EXPECT_EQ(WaitForSingleObject(process, 8000), WAIT_OBJECT_0);
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process, &code);
+    EXPECT_EQ(code, 0u) << "ended during its 2 s pause instead of closing itself";
+    CloseHandle(process);
+    EXPECT_EQ(EventsOf(b.device, "Busy"), (std::vector<std::string>{"pause", "close"}));
+}

@@ -1,5 +1,7 @@
 // The bar menu: its lines, their order and icons, and choosing a task.
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 #include "tests/e2e/bar_menu_kit.h"
 #include "tests/kit/device.h"
 
@@ -14,6 +16,34 @@ std::vector<IconLook> Looks(BarDevice& b, const OpenMenu& menu)
     for (const RECT& line : menu.lines)
         looks.push_back(LeftIconLook(b.device, line, b.s));
     return looks;
+}
+
+// The first of windows in the stacking order, from the top.
+HWND TopmostOf(const std::vector<HWND>& windows)
+{
+    for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        if (std::find(windows.begin(), windows.end(), w) != windows.end())
+            return w;
+    return nullptr;
+}
+
+// The same once it has stayed the same for 300 ms (3 s at most): Wine may still be
+// moving a window that has already become the foreground, and a walk of the
+// stacking meanwhile can pass it by.
+HWND SettledTopmostOf(const std::vector<HWND>& windows)
+{
+    HWND top = TopmostOf(windows);
+    const DWORD start = GetTickCount();
+    DWORD since = start;
+    while (GetTickCount() - since < 300 && GetTickCount() - start < 3000) {
+        Sleep(20);
+        const HWND now = TopmostOf(windows);
+        if (now != top) {
+            top = now;
+            since = GetTickCount();
+        }
+    }
+    return top;
 }
 
 void CloseMenu(BarDevice& b, const OpenMenu& menu)
@@ -36,8 +66,9 @@ TEST(BarMenu, TasksTopmostFirstAboveTheCommandsAndTheTodayScreenNeverListed)
     CloseMenu(b, menu);
 
     HWND notes = OpenForegroundApp(b.device, L"Notes");
-    ASSERT_TRUE(OpenForegroundApp(b.device, L"Calendar"));
-    ASSERT_TRUE(OpenForegroundApp(b.device, L"Tasks"));
+    HWND calendar = OpenForegroundApp(b.device, L"Calendar");
+    HWND tasks = OpenForegroundApp(b.device, L"Tasks");
+    ASSERT_TRUE(notes && calendar && tasks);
     menu = OpenBarMenu(b, 3);
     ASSERT_TRUE(menu.window);
     std::vector<IconLook> looks = Looks(b, menu);
@@ -53,13 +84,17 @@ TEST(BarMenu, TasksTopmostFirstAboveTheCommandsAndTheTodayScreenNeverListed)
     EXPECT_TRUE(IsWindow(notes));
 
     // The first line can be chosen too: with the Today screen in front, the
-    // topmost task, Notes now, heads the list and comes forward.
+    // topmost task heads the list and comes forward. That is Notes now, as a
+    // rule; but Wine moves a window brought forward only after it has become the
+    // foreground, and now and then leaves it below another (docs/wine-facts.md),
+    // so the settled stacking says which it is.
     SetForegroundWindow(b.device.Today());
     ASSERT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == b.device.Today(); }, 3000));
+    const HWND topmost = SettledTopmostOf({notes, calendar, tasks});
     menu = OpenBarMenu(b, 3);
     ASSERT_TRUE(menu.window);
     TapLine(b.device, menu, 0, menu.frame.left + 40 * b.s);
-    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == notes; }, 3000));
+    EXPECT_TRUE(Device::WaitUntil([&] { return GetForegroundWindow() == topmost; }, 3000));
 }
 
 TEST(BarMenu, AShellWindowWithTheOkBitIsListedWithoutCloseMarkAndOnlyActivated)

@@ -1,6 +1,8 @@
 // The bar's load sequence on real files: config.ini defaults, skin images, fonts, reloads.
 #include <gtest/gtest.h>
+#include <atomic>
 #include <string>
+#include <thread>
 #include "bar/config/buttons.h"
 #include "bar/config/fonts.h"
 #include "bar/config/settings.h"
@@ -11,6 +13,7 @@
 #include "bar/core/bar_window.h"
 #include "bar/core/startup.h"
 #include "bar/core/stylus.h"
+#include "common/ini_file.h"
 #include "setup/theme_skins.h"
 #include "tests/unit/fake_taskbar.h"
 #include "tests/unit/gdi_count.h"
@@ -103,6 +106,16 @@ protected:
         LoadAppearance();
     }
     const ButtonRecord& Button(int id) { return buttonTable.slots[FindSlotById(buttonTable, id)]; }
+    void DestroyBar()
+    {
+        DestroyWindow(barWindow);
+        barWindow = nullptr;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (msg.message != WM_QUIT)
+                DispatchMessageW(&msg);
+        UnregisterClassW(kBarClassName, GetModuleHandleW(nullptr));
+    }
 };
 
 } // namespace
@@ -334,11 +347,59 @@ TEST_F(SettingsLoadTest, AnEditedSkinShowsAfterTheUpdateMessage)
     for (const ButtonRecord& record : buttonTable.slots)
         EXPECT_TRUE(record.id == BUTTON_START_MENU || !record.shown) << record.id;
 
-    DestroyWindow(barWindow);
-    barWindow = nullptr;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        if (msg.message != WM_QUIT)
-            DispatchMessageW(&msg);
-    UnregisterClassW(kBarClassName, GetModuleHandleW(nullptr));
+    DestroyBar();
+}
+
+TEST_F(SettingsLoadTest, AHungHolderOfTheFilesLockCostsOneWaitAndChangesNeitherTheFilesNorTheBar)
+{
+    WriteSkin(kFullSkin);
+    FakeTaskbar taskbar;
+    ASSERT_TRUE(CreateBarWindow(GetModuleHandleW(nullptr), SW_SHOWNOACTIVATE));
+    ASSERT_EQ(Button(BUTTON_MENU).width, 21);
+    // What a load would change: a wider menu image, and an empty Theme File that it
+    // would fill with the defaults.
+    Image(L"img\\menu.bmp", 33, 26, RGB(5, 5, 5));
+    const std::string config = "[Settings]\nTheme File=\n[TopBar Settings]\nOrder=menu\nDisplay=0\n";
+    IniTestFolder::Write(ConfigPath(), config);
+    {
+        // Another program that hangs while it holds the lock.
+        HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        std::atomic<bool> taken{false};
+        std::thread holder([&] {
+            const bool held = IniLockFiles();
+            taken = true;
+            WaitForSingleObject(release, 60000);
+            if (held)
+                IniUnlockFiles();
+        });
+        while (!taken)
+            Sleep(1);
+        DWORD start = GetTickCount();
+        SendMessageW(barWindow, updateMessageId, 0, 0);
+        const DWORD waited = GetTickCount() - start;
+        EXPECT_GE(waited, 9000u);
+        EXPECT_LT(waited, 15000u) << "one wait, not one per lookup";
+        EXPECT_EQ(Button(BUTTON_MENU).width, 21) << "the bar keeps what it wears";
+        EXPECT_TRUE(Button(BUTTON_MENU).shown);
+        EXPECT_EQ(IniTestFolder::Read(ConfigPath()), config);
+
+        // The process waits no more; a first load reads the files as they stand and writes nothing.
+        start = GetTickCount();
+        SendMessageW(barWindow, updateMessageId, 0, 0);
+        Load();
+        EXPECT_LT(GetTickCount() - start, 3000u);
+        EXPECT_EQ(Button(BUTTON_MENU).width, 33);
+        EXPECT_FALSE(Button(BUTTON_MENU).shown);
+        EXPECT_EQ(IniTestFolder::Read(ConfigPath()), config);
+        SetEvent(release);
+        holder.join();
+        CloseHandle(release);
+    }
+    // Once the holder lets go, the next update reloads and writes the defaults.
+    Image(L"img\\menu.bmp", 40, 26, RGB(5, 5, 5));
+    SendMessageW(barWindow, updateMessageId, 0, 0);
+    EXPECT_EQ(Button(BUTTON_MENU).width, 40);
+    EXPECT_NE(IniTestFolder::Read(ConfigPath()).find("Theme File=" + Narrow(SkinPath())), std::string::npos);
+
+    DestroyBar();
 }

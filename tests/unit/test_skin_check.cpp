@@ -165,31 +165,3 @@ TEST_F(SkinCheck, EachBrokenSkinTripsItsOneFinding)
     EXPECT_EQ(findings[0].kind, FindingKind::HiResValue);
     EXPECT_EQ(RunChecker(hiRes2), 1u);
 }
-
-TEST_F(SkinCheck, AHiResSkinHidesTheSkinsAfterItInItsFolderFromSmallScreens)
-{
-    WriteBytes(folder.Path(L"land.bmp"), SolidBmp(640, 52));
-    WriteBytes(folder.Path(L"port.bmp"), SolidBmp(480, 52));
-    WriteBytes(folder.Path(L"b.bmp"), SolidBmp(40, 52));
-    std::wstring hiRes = Skin(Replace(CompleteSkin(), "HiRes=0", "HiRes=1"));
-    for (const wchar_t* name : {L"a.skin", L"c.skin", L"d.skin"})
-        IniTestFolder::Write(folder.Path(name), CompleteSkin());
-    // The folder's own order decides which come after the HiRes 1 skin.
-    int after = 0;
-    bool seen = false;
-    WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(folder.Path(L"*.skin").c_str(), &entry);
-    do {
-        after += seen;
-        seen = seen || std::wstring(entry.cFileName) == L"t.skin";
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
-
-    std::vector<Finding> findings = CheckSkin(hiRes.c_str());
-    int hidden = 0;
-    for (const Finding& f : findings)
-        hidden += f.kind == FindingKind::HiResHides;
-    EXPECT_EQ(hidden, after) << Problems(findings);
-    EXPECT_EQ(ProblemCount(findings), after);
-    EXPECT_EQ(findings[0].kind, FindingKind::NotListedNote);
-}

@@ -12,7 +12,6 @@ enum class FindingKind {
     PathTooLong,     // folder and name do not fit the bar's 99 characters
     ImageSize,       // a bar image does not fit the bar's height at the skin's HiRes
     HiResValue,      // HiRes neither 0 nor 1
-    HiResHides,      // a HiRes 1 skin hides the skins after it on 240-pixel screens
     FontMissing,     // a font that is not installed
     FontValue,       // a colour out of range, or a size that is no number
     NotListedNote,   // notes, not problems: a HiRes 1 skin is not listed on 240-pixel screens;
