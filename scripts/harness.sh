@@ -144,7 +144,7 @@ harness_wine_pids() {
     for p in /proc/[0-9]*; do
         exe=$(readlink "$p/exe" 2>/dev/null) || continue
         case "$exe" in */wine*) ;; *) continue ;; esac
-        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
     done
     # The loop's status is the last process's match; under set -e a caller would stop on it.
     return 0
