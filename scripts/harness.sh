@@ -102,6 +102,8 @@ harness_setup() {
     local arch
     arch=$(cat "$build/winearch" 2>/dev/null) || arch=win32
     export WINEPREFIX="$build/wineprefix" WINEARCH=$arch WINEDEBUG=-all
+    # Exported: the scripts and CTest's wine-exec.sh run inside this harness use it too.
+    export HARNESS_WINE
     HARNESS_WINE=$(harness_loader "$arch")
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     HARNESS_STARTED_XVFB=
