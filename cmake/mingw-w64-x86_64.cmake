@@ -1,5 +1,6 @@
 # Cross toolchain: 64-bit Windows programs built with mingw-w64 (posix threads, so
-# GoogleTest gets std::mutex), run under Wine.
+# GoogleTest gets std::mutex), run under Wine. The handheld's build is 32-bit
+# (mingw-w64-i686.cmake); this one serves machines whose kernel runs no 32-bit programs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -12,5 +13,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-find_program(WINE_PROGRAM NAMES wine64 wine)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh)

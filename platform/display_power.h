@@ -13,6 +13,7 @@ struct VideoPowerRecord {
     DWORD dpmsVersion;  // 1
     DWORD powerState;   // kVideoPowerOn or kVideoPowerOff
 };
+static_assert(sizeof(VideoPowerRecord) == 12, "the driver takes a 12-byte power record");
 
 // ExtEscape's contract, answered by the device's display driver. Query escape 8
 // answers > 0 when the asked escape is supported, 0 when not. Escape 6147 answers

@@ -4,6 +4,26 @@
 #   harness_switch_profile PROFILE      the same, and waits until new programs see it
 #   harness_teardown                    stops what harness_setup started
 # Nothing outside BUILD_DIR is touched: the user's own ~/.wine stays as it is.
+#
+# The prefix has the arch of the build's programs (BUILD_DIR/winearch): win32 for the
+# handheld's 32-bit build, a pure 32-bit prefix with one system folder; win64 for the
+# 64-bit build of machines that run no 32-bit programs. Every `wine` of a script that
+# sources this file starts that arch's own loader: with wine32 installed the plain
+# `wine` is the 32-bit one, which a machine without 32-bit support cannot start.
+
+wine() { "${HARNESS_WINE:-$(type -P wine)}" "$@"; }
+winepath() { wine winepath "$@"; }
+
+# The loader for a prefix of arch $1.
+harness_loader() {
+    if [ "$1" = win64 ]; then
+        local loader
+        for loader in /usr/lib/wine/wine64 "$(type -P wine64)"; do
+            [ -x "$loader" ] && { echo "$loader"; return 0; }
+        done
+    fi
+    type -P wine
+}
 
 harness_profile_size() {
     case "$1" in
@@ -79,7 +99,12 @@ harness_setup() {
     local build profile
     build=$(cd "$1" && pwd); profile=${2:-portrait}
     export VELKIS_BUILD_DIR="$build"
-    export WINEPREFIX="$build/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+    local arch
+    arch=$(cat "$build/winearch" 2>/dev/null) || arch=win32
+    export WINEPREFIX="$build/wineprefix" WINEARCH=$arch WINEDEBUG=-all
+    # Exported: the scripts and CTest's wine-exec.sh run inside this harness use it too.
+    export HARNESS_WINE
+    HARNESS_WINE=$(harness_loader "$arch")
     export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     HARNESS_STARTED_XVFB=
     if [ -z "${DISPLAY:-}" ]; then
@@ -93,11 +118,14 @@ harness_setup() {
         export DISPLAY=":$num"
         HARNESS_STARTED_XVFB=1
     fi
-    if [ ! -f "$WINEPREFIX/.velkis-ready" ]; then
+    # The mark names the arch the prefix was made for; a prefix of another arch, or one
+    # made before the marks named it, is made again (10-20 s).
+    if [ "$(cat "$WINEPREFIX/.velkis-ready" 2>/dev/null)" != "$arch" ]; then
+        wineserver -k >/dev/null 2>&1 || true
         rm -rf "$WINEPREFIX"
-        wineboot -i >"$build/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; return 1; }
+        wine wineboot -i >"$build/wineboot.log" 2>&1 || { echo "wineboot failed" >&2; return 1; }
         wineserver -w
-        touch "$WINEPREFIX/.velkis-ready"
+        echo "$arch" >"$WINEPREFIX/.velkis-ready"
     fi
     # The handheld's system font is Tahoma: Wine's own (Debian's fonts-wine) stands in.
     cp -u /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
@@ -118,7 +146,7 @@ harness_wine_pids() {
     for p in /proc/[0-9]*; do
         exe=$(readlink "$p/exe" 2>/dev/null) || continue
         case "$exe" in */wine*) ;; *) continue ;; esac
-        tr '\0' '\n' <"$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
+        tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "${p#/proc/}"
     done
     # The loop's status is the last process's match; under set -e a caller would stop on it.
     return 0

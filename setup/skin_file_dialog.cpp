@@ -7,14 +7,15 @@
 namespace {
 
 constexpr DWORD kFileCapacity = 260;
-using ProviderDialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+// The provider takes the same record as the system's dialog.
+using ProviderDialog = BOOL(WINAPI*)(DeviceOpenFileName*);
 
 } // namespace
 
 std::wstring ChooseSkinFile(HWND owner)
 {
     wchar_t file[kFileCapacity] = L"";
-    OPENFILENAMEW request{};
+    DeviceOpenFileName request{};
     request.lStructSize = sizeof(request);
     request.hwndOwner = owner;
     request.lpstrFilter = L"skin (*.skin)\0*.skin\0All (*.*)\0*.*\0";

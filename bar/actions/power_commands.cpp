@@ -45,6 +45,9 @@ void RestartDevice()
     KernelIoControl(IOCTL_HAL_REBOOT, nullptr, 0, nullptr, 0, nullptr);
 }
 
+// The handheld's execute-information record is 60 bytes, as on any 32-bit Windows.
+static_assert(sizeof(void*) != 4 || sizeof(SHELLEXECUTEINFOW) == 60, "the execute-information record is 60 bytes");
+
 void OpenSetupProgram()
 {
     wchar_t path[256] = {};

@@ -2,6 +2,7 @@
 // in a list over the screen, the filter below it, OK and Cancel.
 #include "emulator/dlls/device_dialog.h"
 #include "emulator/lib/file_chooser_logic.h"
+#include "platform/common_dialogs.h"
 #include <commdlg.h>
 #include <strsafe.h>
 
@@ -10,7 +11,7 @@ namespace {
 constexpr int kFolderLabel = 100, kEntryList = 101, kFilterBox = 102;
 
 struct FileChoice {
-    OPENFILENAMEW* request;
+    DeviceOpenFileName* request;
     std::vector<std::pair<std::wstring, std::wstring>> filters;
     std::wstring folder;
     std::vector<FolderEntry> entries;
@@ -21,7 +22,7 @@ FileChoice* ChoiceOf(HWND dialog)
     return reinterpret_cast<FileChoice*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-std::wstring StartFolder(const OPENFILENAMEW& request)
+std::wstring StartFolder(const DeviceOpenFileName& request)
 {
     wchar_t full[MAX_PATH] = L"";
     const wchar_t* wanted = request.lpstrInitialDir ? request.lpstrInitialDir : L"\\";
@@ -82,7 +83,7 @@ void OnChoose(HWND dialog, FileChoice* choice)
         ShowFolder(dialog, choice);
         return;
     }
-    OPENFILENAMEW& request = *choice->request;
+    DeviceOpenFileName& request = *choice->request;
     const std::wstring path = JoinPath(choice->folder, entry.name);
     if (!request.lpstrFile || request.nMaxFile <= path.size())
         return;
@@ -120,9 +121,10 @@ INT_PTR CALLBACK FileProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 
 } // namespace
 
-extern "C" BOOL WINAPI DeviceGetOpenFileName(OPENFILENAMEW* request)
+extern "C" BOOL WINAPI DeviceGetOpenFileName(DeviceOpenFileName* request)
 {
-    if (!request || request->lStructSize < sizeof(OPENFILENAMEW))
+    // The handheld's record, or a longer desktop one: only the handheld's fields are used.
+    if (!request || request->lStructSize < sizeof(DeviceOpenFileName))
         return FALSE;
     FileChoice choice{request, ReadFilterList(request->lpstrFilter), StartFolder(*request), {}};
     if (choice.filters.empty())

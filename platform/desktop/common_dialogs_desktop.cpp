@@ -9,11 +9,17 @@ namespace {
 constexpr wchar_t kCommonDialogLibrary[] = L"commdlg.dll";
 
 using ChooseColorProc = BOOL(WINAPI*)(CHOOSECOLORW*);
-using OpenFileNameProc = BOOL(WINAPI*)(OPENFILENAMEW*);
+using OpenFileNameProc = BOOL(WINAPI*)(DeviceOpenFileName*);
+
+// The desktop's dialog reads the record as far as its lStructSize says.
+BOOL WINAPI DesktopOpenFileName(DeviceOpenFileName* request)
+{
+    return GetOpenFileNameW(reinterpret_cast<OPENFILENAMEW*>(request));
+}
 
 struct CommonDialogs {
     ChooseColorProc chooseColor = ChooseColorW;
-    OpenFileNameProc openFileName = GetOpenFileNameW;
+    OpenFileNameProc openFileName = DesktopOpenFileName;
 };
 
 // The library stays loaded for the process's life, as a system library does.
@@ -42,7 +48,7 @@ BOOL ChooseDeviceColor(CHOOSECOLORW* request)
     return Dialogs().chooseColor(request);
 }
 
-BOOL GetDeviceOpenFileName(OPENFILENAMEW* request)
+BOOL GetDeviceOpenFileName(DeviceOpenFileName* request)
 {
     return Dialogs().openFileName(request);
 }

@@ -1,6 +1,7 @@
 // A file-dialog provider for tests, loaded by the setup program as "gsgetfile.dll".
 // It answers with the path written in "gsgetfile.answer" beside it (8-bit text) and
-// appends the flags and title it was called with to "gsgetfile.calls".
+// appends the flags and title it was called with to "gsgetfile.calls". Like the
+// handheld's own library it knows only the handheld's record and refuses any other size.
 #include <windows.h>
 #include <commdlg.h>
 #include <cstdio>
@@ -21,8 +22,10 @@ std::wstring Beside(const wchar_t* name)
 
 } // namespace
 
-extern "C" __declspec(dllexport) BOOL WINAPI gsGetOpenFileName(OPENFILENAMEW* request)
+extern "C" __declspec(dllexport) BOOL WINAPI gsGetOpenFileName(OPENFILENAME_NT4W* request)
 {
+    if (request->lStructSize != sizeof(OPENFILENAME_NT4W))
+        return FALSE;
     if (FILE* calls = _wfopen(Beside(L"gsgetfile.calls").c_str(), L"ab")) {
         std::fprintf(calls, "%lu %ls\n", request->Flags, request->lpstrTitle ? request->lpstrTitle : L"");
         std::fclose(calls);
