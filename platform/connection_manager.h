@@ -14,7 +14,7 @@ struct ConnectionRequest {
     BOOL exclusive;
     BOOL disabled;
     GUID destination;            // the destination network
-    HWND window;                 // notification window (unused here: none)
+    HWND window;                 // notification window (none: the bar polls the status)
     UINT message;
     LPARAM lParam;
     DWORD maxCost;
