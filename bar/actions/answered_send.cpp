@@ -8,9 +8,8 @@ namespace {
 constexpr DWORD kProbeEveryMs = 500;
 constexpr DWORD kPumpSliceMs = 100;
 
-// Dispatches the bar's messages for a while, waking early when a send returns;
-// false once the quit message came.
-bool PumpBarMessages(const BackgroundSend& sent, const BackgroundSend& probe)
+// Waits a while for the bar's messages, waking early when a send returns.
+void WaitForBarMessages(const BackgroundSend& sent, const BackgroundSend& probe)
 {
     HANDLE awaited[2];
     DWORD count = 0;
@@ -19,6 +18,11 @@ bool PumpBarMessages(const BackgroundSend& sent, const BackgroundSend& probe)
     if (probe.Returned() && !probe.HasReturned())
         awaited[count++] = probe.Returned();
     MsgWaitForMultipleObjectsEx(count, count ? awaited : nullptr, kPumpSliceMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+// Dispatches the bar's waiting messages; false once the quit message came.
+bool DispatchBarMessages()
+{
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -94,7 +98,11 @@ SendOutcome SendWhileAnswering(HWND window, UINT message, WPARAM wParam, LPARAM 
         if (!IsWindow(window) && !sent.Answered())
             return SendOutcome::Gone;
         asked = asked || (!sent.Answered() && IsAskingThePerson(window));
-        if (!PumpBarMessages(sent, probe))
+        // The bar's messages are taken only once the answers that came with them were
+        // looked at: a tap that comes as the window goes waits for this command to
+        // end, instead of starting another inside it.
+        if (!DispatchBarMessages())
             return SendOutcome::Quit;
+        WaitForBarMessages(sent, probe);
     }
 }
