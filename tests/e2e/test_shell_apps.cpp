@@ -83,6 +83,19 @@ PopupPicture BatteryPopupPicture(BarDevice& b)
     return picture;
 }
 
+// The bar started, and the device panel opened from the start menu on its Phone page.
+HWND OpenPhonePage(Device& d)
+{
+    HWND bar = d.StartBar();
+    HWND panel = bar ? OpenFromStartMenu(d, bar, 2, emu::kSettingsClass) : nullptr;
+    if (panel) {
+        RECT client;
+        GetClientRect(panel, &client);
+        TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
+    }
+    return panel;
+}
+
 } // namespace
 
 TEST(ShellApps, ProgramsStartsTheChosenSampleAndTheBarMenuListsIt)
@@ -147,13 +160,8 @@ TEST(ShellApps, SettingsSignalLevelsChangeTheBarsSignalImage)
     options.state.lines = {{kCellularLineName, 0xC000, LineStep::None}};
     Device d(options);
     ASSERT_TRUE(d.Ready());
-    HWND bar = d.StartBar();
-    ASSERT_TRUE(bar);
-    HWND panel = OpenFromStartMenu(d, bar, 2, emu::kSettingsClass);
+    HWND panel = OpenPhonePage(d);
     ASSERT_TRUE(panel);
-    RECT client;
-    GetClientRect(panel, &client);
-    TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
 
     auto shows = [&](int level) {
         const std::wstring key = L"Signal" + std::to_wstring(level) + L" Normal";
@@ -179,13 +187,8 @@ TEST(ShellApps, SettingsRotateTurnsTheScreenAndTheShellsWindowsFollow)
     if (start.cx == start.cy)
         GTEST_SKIP() << "a square screen does not turn";
     ScreenKept kept{start};
-    HWND bar = d.StartBar();
-    ASSERT_TRUE(bar);
-    HWND panel = OpenFromStartMenu(d, bar, 2, emu::kSettingsClass);
+    HWND panel = OpenPhonePage(d);
     ASSERT_TRUE(panel);
-    RECT client;
-    GetClientRect(panel, &client);
-    TapCentre(d, panel, emu::PanelGeometryFor(d.Scale()).TabRect(1, client.right));
     ASSERT_TRUE(d.Settle(panel));
 
     const int top = 26 * d.Scale();
