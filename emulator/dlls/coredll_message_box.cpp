@@ -136,23 +136,6 @@ bool RegisterDialogClass()
     return registered;
 }
 
-// DLGTEMPLATE, no menu, class "Dialog", the caption; the controls come at WM_INITDIALOG.
-std::vector<WORD> Template(const wchar_t* caption)
-{
-    std::vector<WORD> image(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
-    auto* head = reinterpret_cast<DLGTEMPLATE*>(image.data());
-    head->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-    image.push_back(0);   // no menu
-    for (const wchar_t* c = kDialogClass; *c; ++c)
-        image.push_back(static_cast<WORD>(*c));
-    image.push_back(0);
-    for (const wchar_t* c = caption; *c; ++c)
-        image.push_back(static_cast<WORD>(*c));
-    image.push_back(0);
-    image.push_back(0);   // room to align, never read
-    return image;
-}
-
 } // namespace
 
 extern "C" int WINAPI DeviceMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
@@ -160,8 +143,7 @@ extern "C" int WINAPI DeviceMessageBox(HWND owner, const wchar_t* text, const wc
     if (!RegisterDialogClass())
         return 0;
     Request request{text ? text : L"", type, ButtonsFor(type)};
-    const std::vector<WORD> image = Template(caption ? caption : L"Error");
-    const INT_PTR answer = DialogBoxIndirectParamW(Module(), reinterpret_cast<const DLGTEMPLATE*>(image.data()),
-                                                   owner, MessageBoxProc, reinterpret_cast<LPARAM>(&request));
+    const INT_PTR answer = devdlg::RunDialog(owner, caption ? caption : L"Error", MessageBoxProc,
+                                             reinterpret_cast<LPARAM>(&request), kDialogClass);
     return answer > 0 ? static_cast<int>(answer) : 0;
 }

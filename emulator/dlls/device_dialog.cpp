@@ -5,16 +5,21 @@
 
 namespace devdlg {
 
-INT_PTR RunDialog(HWND owner, const wchar_t* title, DLGPROC proc, LPARAM param)
+INT_PTR RunDialog(HWND owner, const wchar_t* title, DLGPROC proc, LPARAM param, const wchar_t* windowClass)
 {
-    // DLGTEMPLATE, no menu, the default class, the title; no controls (the dialog adds them).
-    std::vector<WORD> image(sizeof(DLGTEMPLATE) / sizeof(WORD) + 2 + lstrlenW(title) + 1, 0);
-    auto* head = reinterpret_cast<DLGTEMPLATE*>(image.data());
-    head->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-    WORD* text = image.data() + sizeof(DLGTEMPLATE) / sizeof(WORD) + 2;
-    for (int i = 0; title[i]; ++i)
-        text[i] = static_cast<WORD>(title[i]);
-    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), head, owner, proc, param);
+    // DLGTEMPLATE, no menu, the class (0: the default one), the title; no controls
+    // (the dialog adds them).
+    std::vector<WORD> image(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    reinterpret_cast<DLGTEMPLATE*>(image.data())->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    image.push_back(0);
+    for (const wchar_t* c = windowClass ? windowClass : L""; *c; ++c)
+        image.push_back(static_cast<WORD>(*c));
+    image.push_back(0);
+    for (const wchar_t* c = title; *c; ++c)
+        image.push_back(static_cast<WORD>(*c));
+    image.push_back(0);
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(image.data()),
+                                   owner, proc, param);
 }
 
 void CoverScreenBelowTaskbar(HWND dialog)

@@ -5,9 +5,10 @@
 namespace devdlg {
 
 // Runs a modal dialog captioned title, owned by owner (may be null), with procedure
-// proc and value param; WM_INITDIALOG should call CoverScreenBelowTaskbar. Returns
-// EndDialog's result, or -1 when the dialog could not be made.
-INT_PTR RunDialog(HWND owner, const wchar_t* title, DLGPROC proc, LPARAM param);
+// proc and value param, of windowClass (a registered dialog class; null: the default
+// one); WM_INITDIALOG should place it (CoverScreenBelowTaskbar). Returns EndDialog's
+// result, or -1 when the dialog could not be made.
+INT_PTR RunDialog(HWND owner, const wchar_t* title, DLGPROC proc, LPARAM param, const wchar_t* windowClass = nullptr);
 
 // Places dialog over the screen below the system taskbar (the whole screen without one).
 void CoverScreenBelowTaskbar(HWND dialog);
