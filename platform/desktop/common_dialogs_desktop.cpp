@@ -2,6 +2,7 @@
 // On the device: ChooseColor and GetOpenFileNameW of commdlg.dll, linked; the desktop
 // has its own comdlg32 under those names, so the emulated device's library is bound here.
 #include "platform/common_dialogs.h"
+#include "platform/desktop/device_library.h"
 
 namespace {
 
@@ -18,26 +19,16 @@ BOOL WINAPI DesktopOpenFileName(DeviceOpenFileName* request)
 }
 
 struct CommonDialogs {
-    ChooseColorProc chooseColor = ChooseColorW;
-    OpenFileNameProc openFileName = DesktopOpenFileName;
+    ChooseColorProc chooseColor;
+    OpenFileNameProc openFileName;
 };
 
-// The library stays loaded for the process's life, as a system library does.
 const CommonDialogs& Dialogs()
 {
-    static const CommonDialogs dialogs = [] {
-        CommonDialogs d;
-        HMODULE library = LoadLibraryW(kCommonDialogLibrary);
-        if (!library)
-            return d;
-        if (auto colour = reinterpret_cast<ChooseColorProc>(
-                reinterpret_cast<void*>(GetProcAddress(library, "ChooseColorW"))))
-            d.chooseColor = colour;
-        if (auto file = reinterpret_cast<OpenFileNameProc>(
-                reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameW"))))
-            d.openFileName = file;
-        return d;
-    }();
+    static const CommonDialogs dialogs = {
+        DeviceFunctionOr<ChooseColorProc>(kCommonDialogLibrary, "ChooseColorW", ChooseColorW),
+        DeviceFunctionOr<OpenFileNameProc>(kCommonDialogLibrary, "GetOpenFileNameW", DesktopOpenFileName),
+    };
     return dialogs;
 }
 

@@ -2,23 +2,15 @@
 // On the handheld this is coredll's MessageBoxW: the desktop's own box is wider than a
 // 240-pixel screen, so the emulated device's coredll.dll in its \Windows answers instead.
 #include "platform/message_box.h"
+#include "platform/desktop/device_library.h"
 
 namespace {
 
 using MessageBoxProc = int(WINAPI*)(HWND, LPCWSTR, LPCWSTR, UINT);
 
-// The library stays loaded for the process's life, as a system library does.
 MessageBoxProc DeviceMessageBox()
 {
-    static const MessageBoxProc proc = [] {
-        MessageBoxProc found = MessageBoxW;
-        if (HMODULE library = LoadLibraryW(L"coredll.dll")) {
-            if (auto device = reinterpret_cast<MessageBoxProc>(
-                    reinterpret_cast<void*>(GetProcAddress(library, "MessageBoxW"))))
-                found = device;
-        }
-        return found;
-    }();
+    static const MessageBoxProc proc = DeviceFunctionOr<MessageBoxProc>(L"coredll.dll", "MessageBoxW", MessageBoxW);
     return proc;
 }
 
